@@ -1,0 +1,45 @@
+# GoogleTest from the sources Debian ships (no download), and kova_add_test() for the suites.
+include_guard(GLOBAL)
+
+if(NOT KOVA_BUILD_TESTS)
+  return()
+endif()
+
+set(KOVA_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
+if(NOT EXISTS ${KOVA_GTEST_SOURCE_DIR}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources not found at ${KOVA_GTEST_SOURCE_DIR}; "
+                      "install Debian's googletest package or set KOVA_GTEST_SOURCE_DIR")
+endif()
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${KOVA_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+include(GoogleTest)
+
+# kova_add_test(<name> SOURCES ... [LIBS ...] [LOCK <resource>] [TIMEOUT <s>])
+# One executable; every test case becomes its own ctest entry. Cases that touch process-wide
+# names (registry, mutexes, window captions, pipes) take a LOCK so they never run together.
+function(kova_add_test name)
+  cmake_parse_arguments(arg "" "LOCK;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 60)
+  endif()
+  add_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE kova_test_support ${arg_LIBS})
+  # Tests stay out of bin/, which is the install layout.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
+  foreach(config DEBUG RELEASE RELWITHDEBINFO MINSIZEREL)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY_${config} ${CMAKE_BINARY_DIR}/tests-bin)
+  endforeach()
+  set(props TIMEOUT ${arg_TIMEOUT})
+  if(arg_LOCK)
+    list(APPEND props RESOURCE_LOCK ${arg_LOCK})
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    PROPERTIES ${props})
+endfunction()
