@@ -1,0 +1,142 @@
+#include "ArtCanvas.h"
+
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+namespace kova::art {
+namespace {
+
+template <typename T>
+void Put(std::vector<char>& out, T value)
+{
+    const char* bytes = reinterpret_cast<const char*>(&value);
+    out.insert(out.end(), bytes, bytes + sizeof(T));
+}
+
+bool WriteFile(const std::string& path, const std::vector<char>& data)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(data.data(), static_cast<std::streamsize>(data.size()));
+    return static_cast<bool>(file);
+}
+
+} // namespace
+
+ArtCanvas::ArtCanvas(int width, int height, COLORREF background)
+    : m_width(width), m_height(height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_dc.reset(CreateCompatibleDC(nullptr));
+    if (!m_bitmap || !m_dc)
+        throw std::runtime_error("cannot create a drawing surface");
+    m_bits = static_cast<std::uint32_t*>(bits);
+    m_oldBitmap = SelectObject(m_dc.get(), m_bitmap.get());
+    tessel::UniqueGdiObject brush(CreateSolidBrush(background));
+    const RECT all = {0, 0, width, height};
+    FillRect(m_dc.get(), &all, static_cast<HBRUSH>(brush.get()));
+}
+
+COLORREF ArtCanvas::Pixel(int x, int y) const
+{
+    GdiFlush();
+    const std::uint32_t p = Row(y)[x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+void ArtCanvas::SetPixel(int x, int y, COLORREF color)
+{
+    GdiFlush();
+    Row(y)[x] = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+}
+
+bool ArtCanvas::SaveBmp24(const std::string& path) const
+{
+    GdiFlush();
+    const int stride = (m_width * 3 + 3) & ~3;
+    const DWORD imageSize = static_cast<DWORD>(stride * m_height);
+    std::vector<char> out;
+    Put<WORD>(out, 0x4D42);
+    Put<DWORD>(out, 14 + 40 + imageSize);
+    Put<DWORD>(out, 0);
+    Put<DWORD>(out, 14 + 40);
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof(header);
+    header.biWidth = m_width;
+    header.biHeight = m_height;   // bottom-up, as every reader expects
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biSizeImage = imageSize;
+    Put(out, header);
+    for (int y = m_height - 1; y >= 0; --y) {
+        const size_t rowStart = out.size();
+        for (int x = 0; x < m_width; ++x) {
+            const std::uint32_t p = Row(y)[x];
+            out.push_back(static_cast<char>(p & 0xFF));
+            out.push_back(static_cast<char>((p >> 8) & 0xFF));
+            out.push_back(static_cast<char>((p >> 16) & 0xFF));
+        }
+        out.resize(rowStart + static_cast<size_t>(stride), 0);
+    }
+    return WriteFile(path, out);
+}
+
+bool ArtCanvas::SaveIcon(const std::string& path, COLORREF transparent) const
+{
+    GdiFlush();
+    const int maskStride = ((m_width + 31) / 32) * 4;
+    const DWORD colourBytes = static_cast<DWORD>(m_width * m_height * 4);
+    const DWORD maskBytes = static_cast<DWORD>(maskStride * m_height);
+    std::vector<char> out;
+    Put<WORD>(out, 0);   // reserved
+    Put<WORD>(out, 1);   // icon
+    Put<WORD>(out, 1);   // one image
+    Put<BYTE>(out, static_cast<BYTE>(m_width >= 256 ? 0 : m_width));
+    Put<BYTE>(out, static_cast<BYTE>(m_height >= 256 ? 0 : m_height));
+    Put<BYTE>(out, 0);
+    Put<BYTE>(out, 0);
+    Put<WORD>(out, 1);
+    Put<WORD>(out, 32);
+    Put<DWORD>(out, 40 + colourBytes + maskBytes);
+    Put<DWORD>(out, 6 + 16);
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof(header);
+    header.biWidth = m_width;
+    header.biHeight = m_height * 2;   // colour and mask
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    Put(out, header);
+    const std::uint32_t key =
+        (GetRValue(transparent) << 16) | (GetGValue(transparent) << 8) | GetBValue(transparent);
+    for (int y = m_height - 1; y >= 0; --y)
+        for (int x = 0; x < m_width; ++x) {
+            const std::uint32_t p = Row(y)[x] & 0xFFFFFF;
+            Put<DWORD>(out, p == key ? 0 : (p | 0xFF000000u));
+        }
+    for (int y = m_height - 1; y >= 0; --y) {
+        std::vector<unsigned char> row(static_cast<size_t>(maskStride), 0);
+        for (int x = 0; x < m_width; ++x)
+            if ((Row(y)[x] & 0xFFFFFF) == key)
+                row[static_cast<size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
+        out.insert(out.end(), row.begin(), row.end());
+    }
+    return WriteFile(path, out);
+}
+
+tessel::UniqueGdiObject MakeFont(int height, int weight, const char* face)
+{
+    return tessel::UniqueGdiObject(CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                                               ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                               CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                               DEFAULT_PITCH | FF_SWISS, face));
+}
+
+} // namespace kova::art
