@@ -1,11 +1,13 @@
 #include "KovaRemoteLib.h"
 #include "KovaRemoteLibDemo.h"
 #include "KovaRemoteLibDll.h"
+#include "SomnaLib.h"
 
 #include "MessageBoxWatcher.h"
 #include "PowerLibFixture.h"
 
 #include "tessel/System/Assert.h"
+#include "tessel/System/ProgramDirectory.h"
 
 #include <gmock/gmock.h>
 
@@ -320,13 +322,29 @@ TEST_F(KovaRemoteLibTest, TheDemoImplementationLoadsNothingAndFollowsTheCalls)
     EXPECT_EQ(lib.QuietMode(), QuietState::None);
 }
 
-TEST_F(KovaRemoteLibTest, TheProgramsInstanceLooksBesideTheProgram)
+// Runs in the tests' own folder, which holds no library, and in a copy of this program
+// placed beside the stand-in (below).
+TEST(PowerLibInstanceTest, TheProgramsBindingsUseTheLibraryBesideTheProgram)
 {
-    // The test program's own folder holds no library.
+    const bool present = kova::test::FileExists(tessel::ProgramDirectory() + "Somna.dll");
     KovaRemoteLib* lib = KovaRemoteLib::Instance();
     ASSERT_NE(lib, nullptr);
     EXPECT_EQ(lib, KovaRemoteLib::Instance());
-    EXPECT_FALSE(lib->IsSupported());
+    EXPECT_EQ(lib->IsSupported(), present);
+    SomnaLib::Instance()->ScreenOff();
+}
+
+TEST_F(KovaRemoteLibTest, AProgramBesideTheLibraryFindsIt)
+{
+    InstallStandIn();
+    const std::string copy = ProgramDir() + "powerlib_tests.exe";
+    ASSERT_TRUE(CopyFileA(tessel::ModulePath().c_str(), copy.c_str(), FALSE));
+    kova::test::ChildProcess child;
+    ASSERT_TRUE(child.Start("\"" + copy + "\" --gtest_filter=PowerLibInstanceTest.*", ProgramDir()));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(child.WaitForExit(30000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_THAT(Calls(), ElementsAre("SomnaInit", "TacetIsSupport", "SomnaInit", "SomnaScreen 0"));
 }
 
 } // namespace
