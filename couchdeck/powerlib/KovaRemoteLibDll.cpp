@@ -13,7 +13,7 @@ KovaRemoteLibDll::KovaRemoteLibDll(const std::string& programDirectory)
     if (!SomnaLibraryPresent(path) || !m_module.Load(path))
         return;
     if (!ResolveExports()) {
-        m_module.Unload();
+        Unload();
         return;
     }
     if (!SomnaSucceeded(m_pSomnaInit()))
@@ -34,6 +34,22 @@ bool KovaRemoteLibDll::ResolveExports()
         m_module.Resolve("TacetSetDevice", m_pTacetSetDevice) &&
         m_module.Resolve("TacetGetDevice", m_pTacetGetDevice) &&
         m_module.Resolve("TacetCheckPower", m_pTacetCheckPower);
+}
+
+void KovaRemoteLibDll::Unload()
+{
+    m_module.Unload();
+    m_pSomnaInit = nullptr;
+    m_pTacetIsSupport = nullptr;
+    m_pSomnaEnable = nullptr;
+    m_pSomnaDisable = nullptr;
+    m_pTacetWake = nullptr;
+    m_pTacetSleep = nullptr;
+    m_pSomnaSound = nullptr;
+    m_pSomnaScreen = nullptr;
+    m_pTacetSetDevice = nullptr;
+    m_pTacetGetDevice = nullptr;
+    m_pTacetCheckPower = nullptr;
 }
 
 void KovaRemoteLibDll::Enable(bool on)

@@ -33,6 +33,8 @@ public:
 
 private:
     bool ResolveExports();
+    // Gives the library back; no entry point into it is kept.
+    void Unload();
     void SetDevice(DWORD on);
 
     SomnaModule m_module;

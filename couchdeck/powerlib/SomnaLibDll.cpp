@@ -10,7 +10,7 @@ SomnaLibDll::SomnaLibDll(const std::string& programDirectory)
         return;
     }
     if (!ResolveExports()) {
-        m_module.Unload();
+        Unload();
         return;
     }
     m_pSomnaInit();
@@ -27,6 +27,20 @@ bool SomnaLibDll::ResolveExports()
         m_module.Resolve("SomnaSleep", m_pSomnaSleep) &&
         m_module.Resolve("SomnaSound", m_pSomnaSound) &&
         m_module.Resolve("SomnaScreen", m_pSomnaScreen);
+}
+
+void SomnaLibDll::Unload()
+{
+    m_module.Unload();
+    m_pSomnaInit = nullptr;
+    m_pSomnaIsSupport = nullptr;
+    m_pSomnaCheckReboot = nullptr;
+    m_pSomnaEnable = nullptr;
+    m_pSomnaDisable = nullptr;
+    m_pSomnaWake = nullptr;
+    m_pSomnaSleep = nullptr;
+    m_pSomnaSound = nullptr;
+    m_pSomnaScreen = nullptr;
 }
 
 void SomnaLibDll::Call(SomnaProc proc) const

@@ -29,6 +29,8 @@ public:
 
 private:
     bool ResolveExports();
+    // Gives the library back; no entry point into it is kept.
+    void Unload();
     void Call(SomnaProc proc) const;
     void Call(SomnaArgProc proc, DWORD value) const;
 

@@ -11,7 +11,6 @@
 #include <shlobj.h>
 
 #include <cstdio>
-#include <memory>
 
 namespace couchdeck {
 namespace {
@@ -52,8 +51,8 @@ std::string RegisteredApplication(const char* exe)
 
 std::string OpenCommandOfClass(const char* fileClass)
 {
-    return ProgramOfCommand(
-        ReadRegString(HKEY_CLASSES_ROOT, std::string(fileClass) + "\\shell\\open\\command", nullptr));
+    const std::string key = std::string(fileClass) + "\\shell\\open\\command";
+    return ProgramOfCommand(ReadRegString(HKEY_CLASSES_ROOT, key, nullptr));
 }
 
 std::string MediaPlayer()
@@ -78,7 +77,8 @@ struct PlayerRecipe {
 
 const PlayerRecipe kRecipes[] = {
     {"Media Player", &MediaPlayer},
-    {"WinAmp", [] { return InFolderOf(HKEY_CURRENT_USER, "Software\\Winamp", nullptr, "\\winamp.exe"); }},
+    {"WinAmp",
+     [] { return InFolderOf(HKEY_CURRENT_USER, "Software\\Winamp", nullptr, "\\winamp.exe"); }},
     {"PowerDVD",
      [] {
          return InFolderOf(HKEY_CURRENT_USER, "Software\\Cyberlink\\PowerDVD\\", "InstallDir",

@@ -186,8 +186,9 @@ TEST_F(KovaRemoteLibTest, WirelessOnlyWaitsBetweenScreenAndMode)
     lib.EnterWirelessOnly();
     lib.LeaveWirelessOnly();
     QueryPerformanceCounter(&end);
-    const double elapsedMs = 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-    EXPECT_GE(elapsedMs, 380.0);
+    const double elapsedMs =
+        1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+    EXPECT_GE(elapsedMs, 350.0);  // two pauses of 200 ms, with room for the timer
 }
 
 TEST_F(KovaRemoteLibTest, TheDeviceSettingRoundTripsThroughTheLibrary)
@@ -340,7 +341,8 @@ TEST_F(KovaRemoteLibTest, AProgramBesideTheLibraryFindsIt)
     const std::string copy = ProgramDir() + "powerlib_tests.exe";
     ASSERT_TRUE(CopyFileA(tessel::ModulePath().c_str(), copy.c_str(), FALSE));
     kova::test::ChildProcess child;
-    ASSERT_TRUE(child.Start("\"" + copy + "\" --gtest_filter=PowerLibInstanceTest.*", ProgramDir()));
+    const std::string commandLine = "\"" + copy + "\" --gtest_filter=PowerLibInstanceTest.*";
+    ASSERT_TRUE(child.Start(commandLine, ProgramDir()));
     DWORD exitCode = 1;
     ASSERT_TRUE(child.WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);

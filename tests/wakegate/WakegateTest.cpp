@@ -94,11 +94,11 @@ TEST_P(WakegateOneDeviceNotAllowedTest, CheckFailsWhileCouchdecksTestStillFindsO
     EXPECT_TRUE(remote_wake::AnyDeviceMayWake());
 }
 
-INSTANTIATE_TEST_SUITE_P(Receiver, WakegateOneDeviceNotAllowedTest,
-                         testing::Values(ReceiverCase{"WithoutTheValue", std::nullopt, true},
-                                         ReceiverCase{"WithZero", 0, true},
-                                         ReceiverCase{"WithTwo", 2, true},
-                                         ReceiverCase{"WithoutParametersKey", std::nullopt, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Receiver, WakegateOneDeviceNotAllowedTest,
+    testing::Values(ReceiverCase{"WithoutTheValue", std::nullopt, true},
+                    ReceiverCase{"WithZero", 0, true}, ReceiverCase{"WithTwo", 2, true},
+                    ReceiverCase{"WithoutParametersKey", std::nullopt, false}));
 
 TEST_F(WakegateTest, CouchdecksTestIsFalseWhenNoDeviceMayWake)
 {
