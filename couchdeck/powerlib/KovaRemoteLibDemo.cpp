@@ -1,0 +1,8 @@
+#include "KovaRemoteLibDemo.h"
+
+#include <windows.h>
+
+KovaRemoteLibDemo::KovaRemoteLibDemo()
+{
+    MessageBoxA(nullptr, "KovaRemoteLibDemo", "", MB_OK);
+}

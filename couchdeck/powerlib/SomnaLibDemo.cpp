@@ -1,0 +1,8 @@
+#include "SomnaLibDemo.h"
+
+#include <windows.h>
+
+SomnaLibDemo::SomnaLibDemo()
+{
+    MessageBoxA(nullptr, "SomnaLibDemo", "", MB_OK);
+}
