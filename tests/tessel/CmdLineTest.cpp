@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace {
 
 using CmdLine = tessel::CmdLine<char>;
@@ -29,6 +31,11 @@ struct FirstRunCase {
     int expected;   // -1: not found (Count)
 };
 
+void PrintTo(const FirstRunCase& param, std::ostream* out)
+{
+    *out << '"' << param.commandLine << '"';
+}
+
 class FirstRunOption : public testing::TestWithParam<FirstRunCase> {};
 
 TEST_P(FirstRunOption, FindsOnlyTheExactOption)
@@ -44,7 +51,14 @@ INSTANTIATE_TEST_SUITE_P(CmdLineTest, FirstRunOption,
                                          FirstRunCase{"/R", -1}, FirstRunCase{"/run", -1},
                                          FirstRunCase{"r", -1}, FirstRunCase{"--r", -1},
                                          FirstRunCase{"\"/r\"", -1}, FirstRunCase{"/", -1},
-                                         FirstRunCase{"/r -r", 0}, FirstRunCase{"   ", -1}));
+                                         FirstRunCase{"/r -r", 0}, FirstRunCase{"   ", -1}),
+                         [](const testing::TestParamInfo<FirstRunCase>& info) {
+                             // Readable test names: letters and digits of the command line.
+                             std::string name = "Case" + std::to_string(info.index) + "_";
+                             for (const char* c = info.param.commandLine; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name;
+                         });
 
 TEST(CmdLineTest, OtherSwitchCharactersAndWideText)
 {
