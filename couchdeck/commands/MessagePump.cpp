@@ -45,3 +45,11 @@ void SwallowCommands(TickClock& clock, UINT commandMessage, unsigned ms)
         return IsCommandMessage(msg, commandMessage) ? PumpVerdict::Drop : PumpVerdict::Dispatch;
     });
 }
+
+void PumpDuringNotice(TickClock& clock, unsigned durationMs)
+{
+    constexpr UINT kNotDuringNotice = WM_USER + 50;
+    RunMessagePump(clock, durationMs, [](const MSG& msg) {
+        return msg.message == kNotDuringNotice ? PumpVerdict::Drop : PumpVerdict::Dispatch;
+    });
+}

@@ -26,3 +26,7 @@ bool IsCommandMessage(const MSG& msg, UINT commandMessage);
 
 // For `ms` milliseconds, drops every remote command and dispatches all other messages.
 void SwallowCommands(TickClock& clock, UINT commandMessage, unsigned ms);
+
+// The wait while a notice is shown: every message is dispatched (remote commands reach only
+// their windows' default handling and are lost) except WM_USER + 50, which is removed.
+void PumpDuringNotice(TickClock& clock, unsigned durationMs);

@@ -83,6 +83,20 @@ TEST(SwallowCommands, DropsCommandsAndDispatchesTheRest)
               (std::vector<std::string>{std::to_string(kCommand) + ":1285:146", "1031:0:0"}));
 }
 
+TEST(PumpDuringNotice, DispatchesEverythingButMessage1074)
+{
+    ScriptedClock clock;
+    RecordingWindow window;
+    const DWORD start = clock.Time();
+    clock.PostAt(start + 100, window.Handle(), WM_USER + 50, 0, 0);
+    clock.PostAt(start + 200, window.Handle(), kCommand, 1286, 146);
+    clock.PostAt(start + 300, window.Handle(), WM_USER + 51, 0, 0);
+    PumpDuringNotice(clock, 3000);
+    EXPECT_EQ(clock.Time(), start + 3000);
+    EXPECT_EQ(window.Received(),
+              (std::vector<std::string>{std::to_string(kCommand) + ":1286:146", "1075:0:0"}));
+}
+
 TEST(IsCommandMessage, NeedsTheRegisteredMessageAndTheTag)
 {
     MSG msg = {};
