@@ -97,6 +97,21 @@ TEST(PumpDuringNotice, DispatchesEverythingButMessage1074)
               (std::vector<std::string>{std::to_string(kCommand) + ":1286:146", "1075:0:0"}));
 }
 
+TEST(RunMessagePump, WaitsOnTheSystemClockWithoutMissingMessages)
+{
+    RecordingWindow window;
+    PostMessageA(window.Handle(), kOther, 9, 9);
+    LARGE_INTEGER start, end, frequency;
+    QueryPerformanceCounter(&start);
+    EXPECT_FALSE(RunMessagePump(SystemTickClock::Instance(), 300, DispatchAll));
+    QueryPerformanceCounter(&end);
+    QueryPerformanceFrequency(&frequency);
+    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
+    EXPECT_GT(seconds, 0.25);
+    EXPECT_LT(seconds, 2.0);
+    EXPECT_EQ(window.Received(), (std::vector<std::string>{"1031:9:9"}));
+}
+
 TEST(IsCommandMessage, NeedsTheRegisteredMessageAndTheTag)
 {
     MSG msg = {};

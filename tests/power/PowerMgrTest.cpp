@@ -79,6 +79,16 @@ TEST(PowerLogUnwritable, ReportsFailureAndDoesNotAct)
     EXPECT_FALSE(tessel::SetHibernation(true));
 }
 
+TEST(SetHibernation, FailsWithoutThePowerCfgTool)
+{
+    const ScopedEnvironment noLog(tessel::kPowerLogVariable, "");
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    if (FileExists(std::string(system) + "\\PowerCfg.exe"))
+        GTEST_SKIP() << "this system has PowerCfg.exe";
+    EXPECT_FALSE(tessel::SetHibernation(true));
+}
+
 bool ShutdownPrivilegeEnabled()
 {
     tessel::UniqueKernelHandle token;
