@@ -1,5 +1,8 @@
 #include "ArtCanvas.h"
 
+#include <objidl.h>  // lean Windows headers leave out what GDI+ needs
+#include <gdiplus.h>
+
 #include <fstream>
 #include <stdexcept>
 #include <vector>
@@ -129,6 +132,73 @@ bool ArtCanvas::SaveIcon(const std::string& path, COLORREF transparent) const
         out.insert(out.end(), row.begin(), row.end());
     }
     return WriteFile(path, out);
+}
+
+namespace {
+
+// GDI+ is started for the duration of one save.
+class GdiplusSession {
+public:
+    GdiplusSession()
+    {
+        Gdiplus::GdiplusStartupInput input;
+        m_ok = Gdiplus::GdiplusStartup(&m_token, &input, nullptr) == Gdiplus::Ok;
+    }
+    ~GdiplusSession()
+    {
+        if (m_ok)
+            Gdiplus::GdiplusShutdown(m_token);
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    bool Ok() const { return m_ok; }
+
+private:
+    ULONG_PTR m_token = 0;
+    bool m_ok = false;
+};
+
+// The encoder parameter "quality" (declared by the headers but not defined in every toolchain).
+const GUID kEncoderQuality = {0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
+
+bool EncoderFor(const wchar_t* mimeType, CLSID& clsid)
+{
+    UINT count = 0;
+    UINT size = 0;
+    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0)
+        return false;
+    std::vector<char> buffer(size);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok)
+        return false;
+    for (UINT i = 0; i < count; ++i)
+        if (std::wstring(codecs[i].MimeType) == mimeType) {
+            clsid = codecs[i].Clsid;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+bool ArtCanvas::SaveJpeg(const std::string& path, int quality) const
+{
+    GdiFlush();
+    const GdiplusSession session;
+    CLSID jpeg = {};
+    if (!session.Ok() || !EncoderFor(L"image/jpeg", jpeg))
+        return false;
+    Gdiplus::Bitmap image(m_width, m_height, m_width * 4, PixelFormat32bppRGB,
+                          reinterpret_cast<BYTE*>(m_bits));
+    ULONG value = static_cast<ULONG>(quality < 0 ? 0 : quality > 100 ? 100 : quality);
+    Gdiplus::EncoderParameters parameters = {};
+    parameters.Count = 1;
+    parameters.Parameter[0].Guid = kEncoderQuality;
+    parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
+    parameters.Parameter[0].NumberOfValues = 1;
+    parameters.Parameter[0].Value = &value;
+    const std::wstring widePath(path.begin(), path.end());   // the generators' paths are ASCII
+    return image.Save(widePath.c_str(), &jpeg, &parameters) == Gdiplus::Ok;
 }
 
 tessel::UniqueGdiObject MakeFont(int height, int weight, const char* face)

@@ -28,6 +28,8 @@ public:
     bool SaveBmp24(const std::string& path) const;
     // An icon of this one image, its mask taken from the pixels of `transparent`.
     bool SaveIcon(const std::string& path, COLORREF transparent) const;
+    // A baseline JPEG through GDI+, quality 0 to 100.
+    bool SaveJpeg(const std::string& path, int quality = 90) const;
 
 private:
     std::uint32_t* Row(int y) const { return m_bits + static_cast<size_t>(y) * m_width; }
