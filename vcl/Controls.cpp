@@ -467,6 +467,9 @@ void TWinControl::CreateWnd()
 {
     TCreateParams params;
     CreateParams(params);
+    // Making the parent's window makes its children's windows too, this one included.
+    if (m_handle)
+        return;
     if ((params.Style & WS_CHILD) && !params.WndParent)
         throw EInvalidOperation("Control '" + Name() + "' has no parent window");
     HINSTANCE instance = HInstance();

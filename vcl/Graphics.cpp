@@ -31,6 +31,14 @@ int ScreenPixelsPerInch()
 
 // Which TBitmap has an HBITMAP selected into its canvas DC: a bitmap can be selected into one
 // DC only, so a canvas that wants a handle another one holds asks that one to let go first.
+// The DIB sections made by TBitmap, all top-down; GetObject does not tell the orientation
+// reliably on every system, and a handle given away with ReleaseHandle stays top-down.
+std::unordered_map<HBITMAP, bool>& OwnTopDownDibs()
+{
+    static auto* table = new std::unordered_map<HBITMAP, bool>;
+    return *table;
+}
+
 std::unordered_map<HBITMAP, TBitmap*>& SelectedBitmaps()
 {
     static auto* table = new std::unordered_map<HBITMAP, TBitmap*>;
@@ -547,8 +555,11 @@ void TBitmap::DeselectFromDc()
 void TBitmap::Reset()
 {
     DeselectFromDc();
+    if (m_handle)
+        OwnTopDownDibs().erase(Handle());
     m_handle.reset();
     m_bits = nullptr;
+    m_bottomUp = false;
     m_width = m_height = m_stride = 0;
 }
 
@@ -576,6 +587,7 @@ void TBitmap::ReplaceImage(int width, int height, TPixelFormat format, const std
     tessel::UniqueGdiObject handle(::CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!handle || !bits)
         throw EOutOfResources("Not enough storage is available to create the bitmap");
+    OwnTopDownDibs()[static_cast<HBITMAP>(handle.get())] = true;
     {
         tessel::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
         tessel::SelectGuard select(dc.get(), handle.get());
@@ -637,7 +649,8 @@ void* TBitmap::ScanLine(int y)
         throw EInvalidGraphicOperation("Scan line index out of range");
     EnsureDib();
     ::GdiFlush();
-    return static_cast<BYTE*>(m_bits) + static_cast<size_t>(y) * static_cast<size_t>(m_stride);
+    const int row = m_bottomUp ? m_height - 1 - y : y;
+    return static_cast<BYTE*>(m_bits) + static_cast<size_t>(row) * static_cast<size_t>(m_stride);
 }
 
 void TBitmap::Adopt(HBITMAP handle)
@@ -652,9 +665,10 @@ void TBitmap::Adopt(HBITMAP handle)
     m_handle.reset(handle);
     m_width = section.dsBm.bmWidth;
     m_height = section.dsBm.bmHeight;
-    if (size == sizeof(DIBSECTION) && section.dsBm.bmBits && section.dsBmih.biHeight < 0) {
-        // Top-down DIB sections are used in place; anything else is read through GDI.
+    if (size == sizeof(DIBSECTION) && section.dsBm.bmBits) {
+        // DIB sections are used in place; anything else is read through GDI.
         m_bits = section.dsBm.bmBits;
+        m_bottomUp = !OwnTopDownDibs().count(handle) && section.dsBmih.biHeight > 0;
         m_stride = section.dsBm.bmWidthBytes;
         switch (section.dsBmih.biBitCount) {
         case 1: m_format = pf1bit; break;
@@ -813,6 +827,7 @@ void TBitmap::TakeImageFrom(TBitmap& other)
     m_width = other.m_width;
     m_height = other.m_height;
     m_stride = other.m_stride;
+    m_bottomUp = other.m_bottomUp;
     m_format = other.m_format;
     m_colors = other.m_colors;
     other.Reset();
@@ -885,10 +900,9 @@ void TBitmap::SaveToFile(const std::string& path)
     std::vector<BYTE> content(header.bfSize);
     std::memcpy(content.data(), &header, sizeof header);
     std::memcpy(content.data() + sizeof header, &info, sizeof(BITMAPINFOHEADER) + tableBytes);
-    ::GdiFlush();
     for (int y = 0; y < m_height; ++y)
-        std::memcpy(content.data() + header.bfOffBits + static_cast<size_t>(m_height - 1 - y) * m_stride,
-                    static_cast<const BYTE*>(m_bits) + static_cast<size_t>(y) * m_stride, static_cast<size_t>(m_stride));
+        std::memcpy(content.data() + header.bfOffBits + static_cast<size_t>(m_height - 1 - y) * m_stride, ScanLine(y),
+                    static_cast<size_t>(m_stride));
     tessel::UniqueFileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
@@ -947,9 +961,8 @@ void TBitmap::Assign(TPersistent* source)
     copy.m_colors = bitmap->m_colors;
     copy.ReplaceImage(bitmap->m_width, bitmap->m_height, bitmap->m_format, bitmap->m_colors, false);
     if (copy.m_handle) {
-        bitmap->EnsureDib();
-        ::GdiFlush();
-        std::memcpy(copy.m_bits, bitmap->m_bits, static_cast<size_t>(copy.m_stride) * static_cast<size_t>(copy.m_height));
+        for (int y = 0; y < copy.m_height; ++y)
+            std::memcpy(copy.ScanLine(y), bitmap->ScanLine(y), static_cast<size_t>(copy.m_stride));
     }
     TakeImageFrom(copy);
     m_transparentColor = bitmap->m_transparentColor;

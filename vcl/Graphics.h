@@ -202,7 +202,8 @@ public:
     HBITMAP ReleaseHandle();
 
     TCanvas* Canvas();
-    // Start of pixel row y (0 is the top row); rows are DWORD-aligned.
+    // Start of pixel row y (0 is the top row); rows are DWORD-aligned. Bitmaps made here are
+    // top-down, so row y + 1 follows row y in memory (not so for a handed-in bottom-up DIB).
     void* ScanLine(int y);
 
     // EFOpenError when the file cannot be opened, EInvalidGraphic when it is not a valid BMP.
@@ -246,6 +247,7 @@ private:
     int m_height = 0;
     int m_stride = 0;
     TPixelFormat m_format = pfDevice;
+    bool m_bottomUp = false;  // only for a DIB section handed in through SetHandle
     std::vector<RGBQUAD> m_colors;
     TColor m_transparentColor = clDefault;
     TTransparentMode m_transparentMode = tmAuto;
