@@ -374,29 +374,41 @@ TListItem* TListView::ItemAtWindowIndex(int index) const
     return index >= 0 && index < m_items.Count() ? m_items[index] : nullptr;
 }
 
+TListItem* TListView::FindByState(UINT state) const
+{
+    auto* self = const_cast<TListView*>(this);
+    if (!self->HandleAllocated()) {
+        for (int i = 0; i < m_items.Count(); ++i)
+            if (m_items[i]->m_state & state)
+                return m_items[i];
+        return nullptr;
+    }
+    const auto index = static_cast<int>(
+        ::SendMessageA(self->Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(state)));
+    return ItemAtWindowIndex(index);
+}
+
 TListItem* TListView::Selected() const
 {
-    for (int i = 0; i < m_items.Count(); ++i)
-        if (m_items[i]->Selected())
-            return m_items[i];
-    return nullptr;
+    return FindByState(LVNI_SELECTED);
 }
 
 void TListView::SetSelected(TListItem* item)
 {
+    if (HandleAllocated()) {
+        LVITEMA none{};
+        none.stateMask = LVIS_SELECTED;
+        ::SendMessageA(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    }
     for (int i = 0; i < m_items.Count(); ++i)
-        if (m_items[i] != item && m_items[i]->Selected())
-            m_items[i]->SetSelected(false);
+        m_items[i]->m_state &= ~LVIS_SELECTED;
     if (item)
         item->SetSelected(true);
 }
 
 TListItem* TListView::ItemFocused() const
 {
-    for (int i = 0; i < m_items.Count(); ++i)
-        if (m_items[i]->Focused())
-            return m_items[i];
-    return nullptr;
+    return FindByState(LVNI_FOCUSED);
 }
 
 void TListView::SetItemFocused(TListItem* item)

@@ -118,7 +118,8 @@ using TLVCustomDrawItemEvent =
 // orders the rows with OnCompare (Compare < 0 puts Item1 first) or, without it, by caption.
 // OnCustomDrawItem draws rows itself on Canvas() (prepared with the view's Font and Color;
 // set DefaultDraw false to skip the system's drawing). OnChange reports state changes
-// (selection, focus). GetNextItem finds the row above or below another one.
+// (selection, focus). GetNextItem finds the row above or below another one. Rows live in
+// the window, so adding one makes the window (the view needs its parent by then).
 class TListView : public TWinControl {
 public:
     explicit TListView(TComponent* owner);
@@ -177,6 +178,7 @@ private:
     void ApplyImages();
     void ReadOrderFromWindow();
     TListItem* ItemAtWindowIndex(int index) const;
+    TListItem* FindByState(UINT state) const;
     LRESULT CustomDraw(NMLVCUSTOMDRAW* draw);
     int Compare(TListItem* a, TListItem* b);
     static int CALLBACK CompareCallback(LPARAM a, LPARAM b, LPARAM self);
