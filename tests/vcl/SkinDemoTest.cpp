@@ -58,6 +58,33 @@ TEST(SkinDemo, ShowsAShapedLayeredFormWhoseListsMoveWithTheTimer)
     EXPECT_TRUE(kova::test::WaitUntil(
         [&] { return ::SendMessageA(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) > 0; }, 5000));
 
+    // Dragging the background picture with the left button moves the window.
+    RECT before{};
+    ::GetWindowRect(form, &before);
+    auto mouse = [](DWORD flags, int x, int y) {
+        ::SetCursorPos(x, y);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        ::SendInput(1, &input, sizeof input);
+        ::Sleep(60);
+    };
+    const int grabX = before.left + 100;
+    const int grabY = before.top + 215;  // the skin's bottom band, below the lists
+    mouse(MOUSEEVENTF_MOVE, grabX, grabY);
+    mouse(MOUSEEVENTF_LEFTDOWN, grabX, grabY);
+    for (int step = 1; step <= 5; ++step)
+        mouse(MOUSEEVENTF_MOVE, grabX + 8 * step, grabY + 6 * step);
+    mouse(MOUSEEVENTF_LEFTUP, grabX + 40, grabY + 30);
+    RECT after{};
+    EXPECT_TRUE(kova::test::WaitUntil(
+        [&] {
+            ::GetWindowRect(form, &after);
+            return after.left == before.left + 40 && after.top == before.top + 30;
+        },
+        3000))
+        << "window at " << after.left << "," << after.top << " from " << before.left << "," << before.top;
+
     ::PostMessageA(form, WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
     EXPECT_TRUE(demo.WaitForExit(5000, &exitCode));
