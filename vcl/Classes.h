@@ -33,7 +33,7 @@ void FreeAndNil(T*& object)
 // An object that can take the value of another of its kind with Assign.
 class TPersistent : public TObject {
 public:
-    // Copies source into this object; throws EConvertError-like Exception when the kinds differ.
+    // Copies source into this object; an Exception when the kinds differ.
     virtual void Assign(TPersistent* source);
 };
 
@@ -109,6 +109,7 @@ private:
     int m_updateCount = 0;
 };
 
+// TStringList: strings kept in memory.
 class TStringList : public TStrings {
 public:
     int Count() const override { return static_cast<int>(m_items.size()); }

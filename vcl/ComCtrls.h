@@ -80,6 +80,7 @@ private:
     int m_updateCount = 0;
 };
 
+// A column of the report view: caption and width in pixels.
 class TListColumn {
 public:
     TListColumn(TListView* owner, int index) : m_owner(owner), m_index(index) {}
@@ -96,6 +97,7 @@ private:
     int m_width = 50;
 };
 
+// The columns of a list view; Add appends one.
 class TListColumns {
 public:
     explicit TListColumns(TListView* owner) : m_owner(owner) {}

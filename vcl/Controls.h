@@ -107,8 +107,8 @@ protected:
     virtual void Resize();
     virtual void TextChanged() { Invalidate(); }
     virtual void FontChanged() { Invalidate(); }
+    // The parent's Font changed (taken over while ParentFont is set).
     virtual void ParentFontChanged();
-    // Called by the parent when its own Font changed.
     friend class TWinControl;
 
     int m_left = 0;

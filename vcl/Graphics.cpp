@@ -201,10 +201,12 @@ void TFont::Assign(TPersistent* source)
 HBRUSH TBrush::Handle()
 {
     if (!m_handle) {
-        if (m_style == bsClear)
-            m_handle.reset(::CreateBrushIndirect(std::data({LOGBRUSH{BS_HOLLOW, 0, 0}})));
-        else
+        if (m_style == bsClear) {
+            const LOGBRUSH hollow{BS_HOLLOW, 0, 0};
+            m_handle.reset(::CreateBrushIndirect(&hollow));
+        } else {
             m_handle.reset(::CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(m_color)) & 0xFFFFFF));
+        }
     }
     return static_cast<HBRUSH>(m_handle.get());
 }

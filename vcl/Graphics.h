@@ -52,6 +52,7 @@ private:
 
 enum TBrushStyle { bsSolid, bsClear };
 
+// TBrush: the fill of FillRect and of text backgrounds; setting a colour makes it solid.
 class TBrush : public TGraphicsObject {
 public:
     HBRUSH Handle();
@@ -69,6 +70,7 @@ private:
 enum TPenStyle { psSolid, psClear };
 enum TPenMode { pmCopy, pmNot, pmXor };
 
+// TPen: lines and rectangle outlines.
 class TPen : public TGraphicsObject {
 public:
     HPEN Handle();

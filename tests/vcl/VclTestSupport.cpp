@@ -1,5 +1,7 @@
 #include "VclTestSupport.h"
 
+#include <gtest/gtest.h>
+
 namespace kova::test {
 
 bool PumpApplicationUntil(const std::function<bool()>& done, DWORD timeoutMs)
@@ -30,3 +32,21 @@ void SetPixelOf(vcl::TBitmap& bitmap, int x, int y, vcl::TColor color)
 }
 
 } // namespace kova::test
+
+namespace {
+
+// An exception escaping a window procedure would otherwise open a message box and stall
+// the test until its timeout: report it as a failure instead.
+class ExceptionsFailTests : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        vcl::Application->OnException = [](vcl::TObject*, const std::exception& error) {
+            ADD_FAILURE() << "exception escaped an event handler: " << error.what();
+        };
+    }
+};
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ExceptionsFailTests);
+
+} // namespace
