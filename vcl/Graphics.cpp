@@ -506,7 +506,7 @@ TBitmap::TBitmap() = default;
 
 TBitmap::~TBitmap()
 {
-    DeselectFromDc();
+    Reset();
     m_canvas.reset();
 }
 
