@@ -291,3 +291,16 @@ TEST(Form, AChildAskedForItsWindowBeforeTheFormGetsExactlyOneWindow)
     EXPECT_EQ(::GetParent(button->Handle()), form->Handle());
     Free(form);
 }
+
+TEST(Form, CursorNoneHidesThePointerOverTheForm)
+{
+    auto* form = new TProbeForm(Application);
+    HWND window = form->Handle();
+    const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+    form->SetCursor(crNone);
+    EXPECT_EQ(::SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), overClient), TRUE);
+    EXPECT_EQ(::GetCursor(), nullptr);
+    form->SetCursor(crDefault);
+    EXPECT_EQ(::SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), overClient), FALSE);
+    Free(form);
+}
