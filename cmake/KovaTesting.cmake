@@ -18,11 +18,15 @@ add_subdirectory(${KOVA_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 
 include(GoogleTest)
 
-# kova_add_test(<name> SOURCES ... [LIBS ...] [LOCK <resource>] [TIMEOUT <s>])
-# One executable; every test case becomes its own ctest entry. Cases that touch process-wide
-# names (registry, mutexes, window captions, pipes) take a LOCK so they never run together.
+# kova_add_test(<name> SOURCES ... [LIBS ...] [LOCK <resource>] [TIMEOUT <s>] [PARALLEL])
+# One executable; every test case becomes its own ctest entry. Cases share one desktop, one
+# registry and one mouse, so by default they take the lock kova-global and run one at a time;
+# suites that touch none of these (no windows, no registry, no process-wide names) say PARALLEL.
 function(kova_add_test name)
-  cmake_parse_arguments(arg "" "LOCK;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "PARALLEL" "LOCK;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT arg_LOCK AND NOT arg_PARALLEL)
+    set(arg_LOCK kova-global)
+  endif()
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 60)
   endif()
