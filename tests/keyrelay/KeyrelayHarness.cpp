@@ -1,0 +1,165 @@
+#include "KeyrelayHarness.h"
+
+#include "RemoteProtocol.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+namespace kova::test {
+namespace {
+
+constexpr char kRecorderClass[] = "KovaBroadcastRecorder";
+
+std::string UniquePipeName()
+{
+    static LONG counter = 0;
+    return "\\\\.\\pipe\\kova-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
+           std::to_string(::InterlockedIncrement(&counter));
+}
+
+} // namespace
+
+BroadcastRecorder::BroadcastRecorder() : m_message(::RegisterWindowMessageA(keyrelay::kBroadcastCommandMessageName))
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &BroadcastRecorder::Procedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kRecorderClass;
+    ::RegisterClassA(&windowClass);
+    m_window = ::CreateWindowExA(WS_EX_TOOLWINDOW, kRecorderClass, "kova broadcast recorder", WS_POPUP, 0, 0, 1, 1,
+                                 nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
+    ::SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+BroadcastRecorder::~BroadcastRecorder()
+{
+    if (m_window)
+        ::DestroyWindow(m_window);
+}
+
+LRESULT CALLBACK BroadcastRecorder::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<BroadcastRecorder*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && message == self->m_message) {
+        self->m_commands.push_back({wParam, lParam});
+        return 0;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::vector<int> BroadcastRecorder::Codes() const
+{
+    std::vector<int> codes;
+    for (const Command& command : m_commands) {
+        EXPECT_EQ(command.tag, keyrelay::BROADCAST_TAG);
+        codes.push_back(static_cast<int>(command.code));
+    }
+    return codes;
+}
+
+size_t BroadcastRecorder::CountOf(int code) const
+{
+    size_t count = 0;
+    for (const Command& command : m_commands)
+        count += command.code == code ? 1 : 0;
+    return count;
+}
+
+bool BroadcastRecorder::WaitForCount(size_t count, DWORD timeoutMs)
+{
+    return WaitUntil([&] { return m_commands.size() >= count; }, timeoutMs);
+}
+
+HWND FindKeyrelayWindow()
+{
+    return ::FindWindowA(keyrelay::kWindowClass, keyrelay::kWindowCaption);
+}
+
+void EndStrayKeyrelay()
+{
+    for (int i = 0; i < 5; ++i) {
+        const HWND stray = FindKeyrelayWindow();
+        if (!stray)
+            return;
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutA(stray, keyrelay::WM_EXIT_RECEIVER, keyrelay::RECEIVER_TAG, 0, SMTO_ABORTIFHUNG, 2000,
+                              &ignored);
+        WaitUntil([&] { return !::IsWindow(stray); }, 5000);
+    }
+}
+
+KeyrelayRun::KeyrelayRun() : m_receiver(UniquePipeName())
+{
+    EndStrayKeyrelay();
+    m_environment = std::make_unique<ScopedEnvironment>(keyrelay::kReceiverPathVariable, m_receiver.Name());
+}
+
+KeyrelayRun::~KeyrelayRun()
+{
+    if (m_process.IsRunning() && !Exit())
+        m_process.Terminate();
+    m_receiver.Unplug();
+}
+
+bool KeyrelayRun::Start(const std::string& arguments)
+{
+    const std::string bin = BinDirectory();
+    std::string commandLine = "\"" + bin + "Keyrelay.exe\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
+    if (!m_process.Start(commandLine, bin))
+        return false;
+    return WaitUntil([&] { return (m_window = FindKeyrelayWindow()) != nullptr; }, 10000);
+}
+
+bool KeyrelayRun::ShowsDisconnected() const
+{
+    return ::IsWindowVisible(Item(IDC_DISCONNECTED)) != FALSE;
+}
+
+bool KeyrelayRun::WaitForDisconnected(DWORD timeoutMs)
+{
+    return WaitUntil([&] { return ShowsDisconnected(); }, timeoutMs);
+}
+
+bool KeyrelayRun::Connect(DWORD timeoutMs)
+{
+    if (!m_receiver.Plug())
+        return false;
+    return WaitUntil([&] { return m_receiver.WaitForClient(0) && !ShowsDisconnected(); }, timeoutMs);
+}
+
+void KeyrelayRun::SetCheck(int id, bool checked) const
+{
+    ::SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool KeyrelayRun::IsChecked(int id) const
+{
+    return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void KeyrelayRun::Click(int id) const
+{
+    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+}
+
+void KeyrelayRun::SendKey(BYTE code)
+{
+    EXPECT_TRUE(m_receiver.SendKey(code)) << "report " << int(code) << " not delivered";
+}
+
+bool KeyrelayRun::Exit(DWORD timeoutMs)
+{
+    if (!m_window)
+        return false;
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(m_window, keyrelay::WM_EXIT_RECEIVER, keyrelay::RECEIVER_TAG, 0, SMTO_ABORTIFHUNG, 2000,
+                          &ignored);
+    DWORD code = 1;
+    bool ended = false;
+    WaitUntil([&] { return (ended = m_process.WaitForExit(0, &code)); }, timeoutMs);
+    return ended && code == 0;
+}
+
+} // namespace kova::test
