@@ -109,12 +109,18 @@ bool KeyrelayRun::Start(const std::string& arguments)
         commandLine += " " + arguments;
     if (!m_process.Start(commandLine, bin))
         return false;
-    return WaitUntil([&] { return (m_window = FindKeyrelayWindow()) != nullptr; }, 10000);
+    // The window is found as soon as it exists; the last control made at initialisation tells
+    // that it is ready.
+    return WaitUntil([&] {
+        m_window = FindKeyrelayWindow();
+        return m_window && Item(IDC_GRID_KEY + 5) != nullptr;
+    }, 10000);
 }
 
 bool KeyrelayRun::ShowsDisconnected() const
 {
-    return ::IsWindowVisible(Item(IDC_DISCONNECTED)) != FALSE;
+    // The label's own visibility: the window itself is usually hidden.
+    return (::GetWindowLongA(Item(IDC_DISCONNECTED), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 bool KeyrelayRun::WaitForDisconnected(DWORD timeoutMs)

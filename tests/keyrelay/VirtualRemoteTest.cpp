@@ -16,7 +16,7 @@ std::string PipeName()
     return "\\\\.\\pipe\\kova-remote-test-" + std::to_string(::GetCurrentProcessId());
 }
 
-// Opens the pipe as Keyrelay does, retrying while the remote creates it.
+// Opens the pipe, retrying while the remote creates it.
 tessel::UniqueFileHandle OpenAsReceiver(const std::string& name)
 {
     tessel::UniqueFileHandle pipe;
@@ -25,6 +25,11 @@ tessel::UniqueFileHandle OpenAsReceiver(const std::string& name)
                                  nullptr, OPEN_EXISTING, 0, nullptr));
         return pipe.valid();
     }, 5000);
+    // Message mode, so each read returns one report and its size shows.
+    DWORD mode = PIPE_READMODE_MESSAGE;
+    if (pipe) {
+        EXPECT_TRUE(::SetNamedPipeHandleState(pipe.get(), &mode, nullptr, nullptr));
+    }
     return pipe;
 }
 

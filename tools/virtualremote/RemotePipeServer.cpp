@@ -120,6 +120,23 @@ bool RemotePipeServer::SendKey(BYTE code)
     return false;
 }
 
+void RemotePipeServer::Drain(DWORD timeoutMs)
+{
+    if (!m_connected)
+        return;
+    // FlushFileBuffers waits for the reader without a time limit: run it aside and cancel it.
+    HANDLE pipe = m_pipe.get();
+    tessel::UniqueKernelHandle flusher(::CreateThread(
+        nullptr, 0, [](void* handle) -> DWORD { return ::FlushFileBuffers(static_cast<HANDLE>(handle)); }, pipe, 0,
+        nullptr));
+    if (!flusher)
+        return;
+    if (::WaitForSingleObject(flusher.get(), timeoutMs) != WAIT_OBJECT_0) {
+        ::CancelSynchronousIo(flusher.get());
+        ::WaitForSingleObject(flusher.get(), 1000);
+    }
+}
+
 int ParseKey(const std::string& text)
 {
     for (int i = 0; i < 11; ++i)

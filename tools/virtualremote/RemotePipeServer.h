@@ -32,6 +32,10 @@ public:
     // connected or it has gone away; the pipe then listens for the next one.
     bool SendKey(BYTE code);
 
+    // Waits, at most timeoutMs, until Keyrelay has read every report sent; closing the pipe
+    // earlier would drop them.
+    void Drain(DWORD timeoutMs);
+
     const std::string& Name() const { return m_name; }
 
 private:

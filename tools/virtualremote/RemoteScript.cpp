@@ -5,6 +5,8 @@
 namespace kova::remote {
 namespace {
 
+constexpr DWORD kDrainMs = 2000;
+
 bool ParseMilliseconds(const std::string& text, DWORD& value)
 {
     if (text.empty() || text.size() > 9)
@@ -70,12 +72,14 @@ int RunScript(RemotePipeServer& server, const std::vector<std::string>& actions,
             ParseMilliseconds(actions[++i], ms);
             ::Sleep(ms);
         } else if (action == "unplug") {
+            server.Drain(kDrainMs);
             server.Unplug();
         } else if (action == "plug") {
             if (!server.Plug())
                 return 1;
         }
     }
+    server.Drain(kDrainMs);
     return 0;
 }
 
