@@ -85,8 +85,16 @@ bool RemotePipeServer::WaitForClient(DWORD timeoutMs)
 {
     if (!m_pipe)
         return false;
-    if (m_connected)
-        return true;
+    if (m_connected) {
+        // Still there? A closed client shows as a broken pipe.
+        if (::PeekNamedPipe(m_pipe.get(), nullptr, 0, nullptr, nullptr, nullptr))
+            return true;
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_BROKEN_PIPE && error != ERROR_PIPE_NOT_CONNECTED)
+            return true;
+        ::DisconnectNamedPipe(m_pipe.get());
+        Listen();
+    }
     if (!m_connecting)
         return false;
     if (::WaitForSingleObject(m_connectEvent.get(), timeoutMs) != WAIT_OBJECT_0)

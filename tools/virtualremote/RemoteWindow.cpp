@@ -30,11 +30,11 @@ constexpr std::array<KeyButton, 11> kLayout = {{
     {4, {130, 70, 210, 102}, kKeyFace},
     {5, {70, 118, 170, 158}, RGB(70, 130, 210)},
     {6, {70, 172, 170, 204}, kKeyFace},
-    {7, {30, 220, 100, 256}, kKeyFace},
-    {11, {30, 264, 100, 300}, kKeyFace},
-    {9, {120, 220, 210, 256}, kKeyFace},
-    {8, {120, 264, 162, 300}, kKeyFace},
-    {10, {168, 264, 210, 300}, kKeyFace},
+    {7, {30, 220, 92, 256}, kKeyFace},
+    {11, {30, 264, 92, 300}, kKeyFace},
+    {9, {100, 220, 210, 256}, kKeyFace},
+    {8, {100, 264, 153, 300}, kKeyFace},
+    {10, {157, 264, 210, 300}, kKeyFace},
 }};
 
 class RemoteWindow {
