@@ -1,5 +1,5 @@
 // The input sequences of the key dispatcher as a low-level keyboard hook sees them, sent through
-// the real SendInput. The dispatcher runs on its own thread, as the reader does in Keyrelay.
+// the real SendInput.
 #include "KeyDispatcher.h"
 #include "KeyboardHookRecorder.h"
 #include "RemoteProtocol.h"
@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
 
 using namespace keyrelay;
 using kova::test::HookedKey;
@@ -35,9 +34,8 @@ protected:
     {
         ASSERT_TRUE(m_recorder.Installed());
         SystemKeyActions actions(::RegisterWindowMessageA("kova-test-unused"));
-        std::thread worker([&] { DispatchKey(key, m_settings, actions); });
-        kova::test::WaitUntil([&] { return m_recorder.Keys().size() >= expectedKeys; }, 3000);
-        worker.join();
+        DispatchKey(key, m_settings, actions);
+        m_recorder.WaitForCount(expectedKeys, 3000);
         kova::test::PumpMessagesFor(100);
     }
 
@@ -51,7 +49,7 @@ TEST_F(KeyInputHookTest, HotkeyArrivesAsModifiersKeyAndReleasesInPressOrder)
 {
     m_settings.row = {true, false, true, 'P'};
     Dispatch(KEY_PLAY_PAUSE, 6);
-    const auto& keys = m_recorder.Keys();
+    const auto keys = m_recorder.Keys();
     ASSERT_EQ(keys.size(), 6u) << m_recorder.Describe();
     const DWORD expectedKeys[] = {VK_LMENU, VK_LCONTROL, 'P', 'P', VK_LMENU, VK_LCONTROL};
     const bool expectedUp[] = {false, false, false, true, true, true};
@@ -66,7 +64,7 @@ TEST_F(KeyInputHookTest, ShiftIsSentWithItsScanCode)
 {
     m_settings.row = {false, true, false, VK_UP};
     Dispatch(KEY_VOLUME_UP, 4);
-    const auto& keys = m_recorder.Keys();
+    const auto keys = m_recorder.Keys();
     ASSERT_EQ(keys.size(), 4u) << m_recorder.Describe();
     EXPECT_EQ(keys[0].scanCode, 0x36u) << m_recorder.Describe();
     EXPECT_FALSE(keys[0].up);
@@ -79,7 +77,7 @@ TEST_F(KeyInputHookTest, MediaKeyArrivesAsExtendedMakeAndBreakScanCodes)
 {
     m_settings.useHotkeys = false;
     Dispatch(KEY_PLAY_PAUSE, 2);
-    const auto& keys = m_recorder.Keys();
+    const auto keys = m_recorder.Keys();
     ASSERT_EQ(keys.size(), 2u) << m_recorder.Describe();
     EXPECT_EQ(keys[0].scanCode, 0x22u) << m_recorder.Describe();
     EXPECT_EQ(keys[1].scanCode, 0xA2u) << m_recorder.Describe();

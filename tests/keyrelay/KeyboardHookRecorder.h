@@ -1,10 +1,12 @@
 #pragma once
-// Records what a low-level keyboard hook sees while it is installed on this thread. The hook is
-// called through this thread's messages, so the test pumps them while input arrives.
+// Records what a low-level keyboard hook sees. The hook lives on a thread of its own that does
+// nothing but answer it, so no key is lost to a slow answer while the test thread is busy.
 
 #include <windows.h>
 
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace kova::test {
@@ -24,17 +26,24 @@ public:
     KeyboardHookRecorder(const KeyboardHookRecorder&) = delete;
     KeyboardHookRecorder& operator=(const KeyboardHookRecorder&) = delete;
 
-    bool Installed() const { return m_hook != nullptr; }
-    const std::vector<HookedKey>& Keys() const { return m_keys; }
-    void Clear() { m_keys.clear(); }
-    // "A4 down, 50 up, ..." for messages.
+    bool Installed() const { return m_installed; }
+    std::vector<HookedKey> Keys() const;
+    size_t Count() const;
+    // Waits until `count` keys were seen or the time is up (pumping this thread's messages).
+    bool WaitForCount(size_t count, DWORD timeoutMs) const;
+    // "A4/00 down, 50/19 up, ..." for messages.
     std::string Describe() const;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    void Run();
 
-    HHOOK m_hook = nullptr;
+    mutable std::mutex m_lock;
     std::vector<HookedKey> m_keys;
+    bool m_installed = false;
+    DWORD m_threadId = 0;
+    HANDLE m_ready = nullptr;
+    std::thread m_thread;
 };
 
 } // namespace kova::test
