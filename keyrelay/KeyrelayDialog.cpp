@@ -2,10 +2,12 @@
 
 #include "AboutDialog.h"
 #include "KeyNames.h"
+#include "RenameProfileDialog.h"
 #include "RemoteProtocol.h"
 #include "resource.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
 namespace keyrelay {
@@ -50,6 +52,16 @@ const ui::CommandRoute<KeyrelayDialog> KeyrelayDialog::kCommands[] = {
     {ID_TRAY_SETTINGS, ui::kAnyNotification, &KeyrelayDialog::OnShowSettings},
     {IDC_CLOSE, BN_CLICKED, &KeyrelayDialog::OnClose},
     {IDC_HELP_BUTTON, BN_CLICKED, &KeyrelayDialog::OnHelp},
+    {IDC_POWER_ENABLE, BN_CLICKED, &KeyrelayDialog::OnPowerEnableClicked},
+    {IDC_POWER_ON_AFTER_LOSS, BN_CLICKED, &KeyrelayDialog::OnPowerOnAfterLossClicked},
+    {IDC_PROFILE, CBN_SELCHANGE, &KeyrelayDialog::OnProfileChanged},
+    {IDC_USE_HOTKEYS, BN_CLICKED, &KeyrelayDialog::OnUseHotkeysClicked},
+    {IDC_REDEFINE_HOTKEYS, BN_CLICKED, &KeyrelayDialog::OnRedefineClicked},
+    {IDC_RESET, BN_CLICKED, &KeyrelayDialog::OnResetClicked},
+    {IDC_RENAME, BN_CLICKED, &KeyrelayDialog::OnRenameClicked},
+    {IDC_BROWSE, BN_CLICKED, &KeyrelayDialog::OnBrowseClicked},
+    {IDC_DEFAULT, BN_CLICKED, &KeyrelayDialog::OnDefaultClicked},
+    {IDC_SAVE, BN_CLICKED, &KeyrelayDialog::OnSaveClicked},
 };
 
 KeyrelayDialog::KeyrelayDialog(bool launchEnabled)
@@ -64,6 +76,8 @@ KeyrelayDialog::KeyrelayDialog(bool launchEnabled)
                   {IDB_KEY_NEXT, 23, 184, {}},
                   {IDB_KEY_VOLUME_DOWN, 23, 197, {}}}}
 {
+    for (int slot = 0; slot < kProfileCount; ++slot)
+        keyrelay::FillDefaultProfile(m_profiles[static_cast<size_t>(slot)], slot, false);
     m_windowIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_broadcastMessage = ::RegisterWindowMessageA(kBroadcastCommandMessageName);
     m_showSettingsMessage = ::RegisterWindowMessageA(kShowSettingsMessageName);
@@ -109,6 +123,12 @@ bool KeyrelayDialog::OnInitDialog()
     m_useHotkeys.Attach(Item(IDC_USE_HOTKEYS));
     m_profileList.Attach(Item(IDC_PROFILE));
     m_path.Attach(Item(IDC_PATH));
+    m_redefine.Attach(Item(IDC_REDEFINE_HOTKEYS));
+    m_rename.Attach(Item(IDC_RENAME));
+    m_browse.Attach(Item(IDC_BROWSE));
+    m_reset.Attach(Item(IDC_RESET));
+    m_default.Attach(Item(IDC_DEFAULT));
+    m_save.Attach(Item(IDC_SAVE));
     m_disconnectedLabel.Attach(Item(IDC_DISCONNECTED));
     CreateHotkeyGrid();
     for (Picture& picture : m_pictures)
@@ -118,6 +138,7 @@ bool KeyrelayDialog::OnInitDialog()
     ::EnableWindow(Item(IDC_SAVE), FALSE);
     m_disconnectedLabel.SetText("Disconnected");
     m_disconnectedLabel.Show(SW_SHOW);
+    LoadSettings();
     m_running = 1;
     StartReader();
 
@@ -197,7 +218,8 @@ std::optional<INT_PTR> KeyrelayDialog::WindowProc(UINT message, WPARAM wParam, L
     } else if (message == m_showSettingsMessage) {
         ShowAndActivate(SW_RESTORE);
     } else if (message == WM_RELOAD_SETTINGS) {
-        // The settings store answers this once the dialog loads settings from the registry.
+        if (wParam == RECEIVER_TAG)
+            LoadSettings();
     } else if (message == WM_EXIT_RECEIVER) {
         if (wParam == RECEIVER_TAG)
             End(0);
@@ -392,6 +414,257 @@ void KeyrelayDialog::OnLinkState(LinkState state)
     }
 }
 
+// ---- Settings -------------------------------------------------------------------------------
+
+void KeyrelayDialog::LoadSettings()
+{
+    m_settings.Close();
+    if (!m_settings.Open()) {
+        ApplyDefaults();   // "Save" stays disabled: there is nowhere to save to
+        return;
+    }
+    m_save.Enable(true);
+    const std::optional<DWORD> powerEnable = m_settings.ReadDword("Power_Enable");
+    if (!powerEnable) {
+        ApplyDefaults();   // a fresh configuration
+        return;
+    }
+    m_powerEnable.SetCheck(*powerEnable != 0);
+    OnPowerEnableClicked();
+    const bool powerOff = m_settings.ReadDword("Power").value_or(0) == 1;
+    m_powerOff.SetCheck(powerOff);
+    m_hibernate.SetCheck(!powerOff);
+    m_powerOnAfterLoss.SetCheck(m_settings.ReadDword("Power_On").value_or(0) != 0);
+    OnPowerOnAfterLossClicked();
+    SetProfileControlsEnabled(true);
+    LoadProfiles();
+
+    const auto profile = static_cast<std::int32_t>(m_settings.ReadDword("Profile").value_or(0));
+    m_profileActive = true;
+    if (profile == -1) {
+        m_profileActive = false;
+        m_profileList.Select(-1);
+        SetProfileControlsEnabled(false);
+    } else if (profile >= 0 && profile < kProfileCount) {
+        ShowProfile(profile);
+    } else {
+        m_currentProfile = 0;
+        m_profileList.Select(-1);
+    }
+}
+
+void KeyrelayDialog::LoadProfiles()
+{
+    m_settings.LoadProfiles(m_profiles);
+    FillProfileList();
+}
+
+// Every slot has its entry, so list positions and slots stay the same.
+void KeyrelayDialog::FillProfileList()
+{
+    m_profileList.Clear();
+    for (const HotkeyProfile& profile : m_profiles)
+        m_profileList.Add(profile.name);
+}
+
+bool KeyrelayDialog::SaveSettings()
+{
+    TopSettings top;
+    top.powerEnable = m_powerEnable.IsChecked();
+    top.powerOnAfterLoss = m_powerOnAfterLoss.IsChecked();
+    top.powerOff = m_powerOff.IsChecked();
+    top.profile = m_profileList.Selection();   // -1 when nothing is selected
+    return m_settings.Save(m_profiles, top);
+}
+
+void KeyrelayDialog::ApplyDefaults()
+{
+    m_powerEnable.SetCheck(true);
+    OnPowerEnableClicked();
+    m_powerOnAfterLoss.SetCheck(false);
+    OnPowerOnAfterLossClicked();
+    m_powerOff.SetCheck(false);
+    m_hibernate.SetCheck(true);
+    m_useHotkeys.SetCheck(true);
+    OnUseHotkeysClicked();
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        m_profiles[static_cast<size_t>(slot)] = HotkeyProfile{};
+        FillDefaultProfile(slot, false);
+    }
+    FillProfileList();
+    ShowProfile(0);
+}
+
+void KeyrelayDialog::FillDefaultProfile(int slot, bool hotkeysOnly)
+{
+    if (slot >= 0 && slot < kProfileCount)
+        keyrelay::FillDefaultProfile(m_profiles[static_cast<size_t>(slot)], slot, hotkeysOnly);
+}
+
+void KeyrelayDialog::ShowProfile(int index)
+{
+    if (index < 0 || index >= kProfileCount)
+        return;
+    const HotkeyProfile& profile = m_profiles[static_cast<size_t>(index)];
+    for (size_t row = 0; row < kHotkeyRows; ++row) {
+        const HotkeyRow keys = ToHotkeyRow(profile.keys[row]);
+        m_alt[row].SetCheck(keys.alt);
+        m_shift[row].SetCheck(keys.shift);
+        m_ctrl[row].SetCheck(keys.ctrl);
+        int match = -1;
+        for (int entry = 0, count = m_keys[row].Count(); entry < count; ++entry)
+            if (m_keys[row].ItemData(entry) == keys.virtualKey)
+                match = entry;
+        if (match >= 0)
+            m_keys[row].Select(match);
+    }
+    m_path.SetText(profile.path);
+    m_path.SelectAllAndReveal();
+    m_useHotkeys.SetCheck(profile.flags == 0);
+    ApplyHotkeyMode();
+    m_profileList.Select(index);
+    m_currentProfile = index;
+    m_rename.Enable(index >= kPredefinedProfileCount);
+    ApplyHotkeyMode();
+}
+
+void KeyrelayDialog::StoreProfile(int index)
+{
+    if (index < 0 || index >= kProfileCount)
+        return;   // nothing selected: there is no record to store into
+    HotkeyProfile& profile = m_profiles[static_cast<size_t>(index)];
+    for (int row = 0; row < kHotkeyRows; ++row)
+        profile.keys[static_cast<size_t>(row)] = ToHotkeyValue(Row(row));
+    profile.SetPath(m_path.Text(kProfilePathSize - 1).c_str());
+    profile.flags = m_useHotkeys.IsChecked() ? 0 : 1;
+}
+
+void KeyrelayDialog::SetProfileControlsEnabled(bool enable)
+{
+    const HWND controls[] = {m_profileList.Handle(), m_path.Handle(), m_browse.Handle(), m_rename.Handle(),
+                             m_default.Handle(), m_save.Handle(), m_useHotkeys.Handle()};
+    for (const HWND control : controls)
+        ::EnableWindow(control, enable ? TRUE : FALSE);
+    SetHotkeyGridEnabled(enable);
+}
+
+void KeyrelayDialog::SetHotkeyGridEnabled(bool enable)
+{
+    for (size_t row = 0; row < kHotkeyRows; ++row) {
+        m_alt[row].Enable(enable);
+        m_shift[row].Enable(enable);
+        m_ctrl[row].Enable(enable);
+        m_keys[row].Enable(enable);
+    }
+}
+
+// User-defined profiles are edited directly; predefined ones after "Redefine default hotkeys".
+void KeyrelayDialog::ApplyHotkeyMode()
+{
+    const bool useHotkeys = m_useHotkeys.IsChecked();
+    const int selection = m_profileList.Selection();
+    if (selection >= kPredefinedProfileCount) {
+        SetHotkeyGridEnabled(useHotkeys);
+        m_redefine.SetCheck(true);
+        m_redefine.Enable(false);
+        m_reset.Enable(false);
+    } else {
+        SetHotkeyGridEnabled(false);
+        m_redefine.SetCheck(false);
+        m_redefine.Enable(useHotkeys);
+        m_reset.Enable(true);
+    }
+}
+
+void KeyrelayDialog::OnPowerEnableClicked()
+{
+    const bool enabled = m_powerEnable.IsChecked();
+    m_powerOff.Enable(enabled);
+    m_hibernate.Enable(enabled);
+    m_powerOnAfterLoss.Enable(enabled);
+    if (enabled)
+        OnPowerOnAfterLossClicked();
+    else
+        PostCommand(CMD_POWER_ON_AFTER_LOSS_OFF);
+}
+
+void KeyrelayDialog::OnPowerOnAfterLossClicked()
+{
+    PostCommand(m_powerOnAfterLoss.IsChecked() ? CMD_POWER_ON_AFTER_LOSS_ON : CMD_POWER_ON_AFTER_LOSS_OFF);
+}
+
+void KeyrelayDialog::OnProfileChanged()
+{
+    StoreProfile(m_currentProfile);
+    ShowProfile(m_profileList.Selection());
+}
+
+void KeyrelayDialog::OnUseHotkeysClicked()
+{
+    ApplyHotkeyMode();
+}
+
+void KeyrelayDialog::OnRedefineClicked()
+{
+    SetHotkeyGridEnabled(m_redefine.IsChecked());
+}
+
+void KeyrelayDialog::OnResetClicked()
+{
+    const int selection = m_profileList.Selection();
+    if (selection < 0)
+        return;
+    FillDefaultProfile(selection, true);
+    ShowProfile(selection);
+}
+
+void KeyrelayDialog::OnRenameClicked()
+{
+    const int selection = m_profileList.Selection();
+    if (selection < kPredefinedProfileCount || selection >= kProfileCount)
+        return;   // only the user's profiles take another name
+    HotkeyProfile& profile = m_profiles[static_cast<size_t>(selection)];
+    RenameProfileDialog rename(profile.name);
+    if (rename.RunModal(Handle()) != IDOK)
+        return;
+    profile.SetName(rename.Name().c_str());
+    m_profileList.Delete(selection);
+    m_profileList.Insert(selection, profile.name);
+    m_profileList.Select(selection);
+}
+
+void KeyrelayDialog::OnBrowseClicked()
+{
+    char path[kProfilePathSize] = {};
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = "EXE Files (*.exe)\0*.exe\0\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof(path);
+    dialog.lpstrDefExt = "exe";
+    dialog.Flags = OFN_READONLY | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!::GetOpenFileNameA(&dialog))
+        return;
+    m_path.SetText(path);
+    m_path.SelectAllAndReveal();
+}
+
+void KeyrelayDialog::OnDefaultClicked()
+{
+    if (::MessageBoxA(Handle(), "Reset profiles to defaults?", kWindowCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK)
+        ApplyDefaults();
+}
+
+void KeyrelayDialog::OnSaveClicked()
+{
+    StoreProfile(m_profileList.Selection());
+    const bool saved = SaveSettings();
+    ::MessageBoxA(Handle(), saved ? "Save ok!" : "Save failed!", kWindowCaption, MB_OK);
+}
+
+// ---- Reader thread ---------------------------------------------------------------------------
+
 void KeyrelayDialog::StartReader()
 {
     m_readerThread.reset(::CreateThread(nullptr, 0, &KeyrelayDialog::ReaderThread, this, 0, nullptr));
@@ -414,7 +687,7 @@ void KeyrelayDialog::StopReader()
 void KeyrelayDialog::DestroyWindow()
 {
     m_tray.Remove();
-    m_settingsKey.reset();
+    m_settings.Close();
     StopReader();
     Dialog::DestroyWindow();
 }

@@ -3,8 +3,10 @@
 // single-instance mutex, the registered messages, the reader thread of the receiver link and the
 // key dispatcher, whose settings are the live state of its controls.
 
+#include "HotkeyProfile.h"
 #include "KeyDispatcher.h"
 #include "ReceiverLink.h"
+#include "SettingsStore.h"
 #include "TrayIcon.h"
 #include "dialogkit/Dialog.h"
 #include "dialogkit/RouteTable.h"
@@ -46,6 +48,19 @@ public:
 
     void DispatchKey(unsigned code);
 
+    // Settings: the registry into the dialog, the dialog into the registry, the defaults.
+    void LoadSettings();
+    void LoadProfiles();
+    bool SaveSettings();
+    void ApplyDefaults();
+    void FillDefaultProfile(int slot, bool hotkeysOnly);
+
+    // The profile records and the controls that show one of them.
+    void ShowProfile(int index);
+    void StoreProfile(int index);
+    void SetProfileControlsEnabled(bool enable);
+    void SetHotkeyGridEnabled(bool enable);
+
 protected:
     bool OnInitDialog() override;
     std::optional<INT_PTR> WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -69,6 +84,20 @@ private:
     void OnShowSettings();
     void OnClose();
     void OnHelp();
+    void OnPowerEnableClicked();
+    void OnPowerOnAfterLossClicked();
+    void OnProfileChanged();
+    void OnUseHotkeysClicked();
+    void OnRedefineClicked();
+    void OnResetClicked();
+    void OnRenameClicked();
+    void OnBrowseClicked();
+    void OnDefaultClicked();
+    void OnSaveClicked();
+
+    void PostCommand(unsigned code) { m_actions.PostCommand(code); }
+    void ApplyHotkeyMode();
+    void FillProfileList();
 
     void ShowAndActivate(int showCommand);
     void ShowTrayMenu();
@@ -93,17 +122,21 @@ private:
     tessel::UniqueIcon m_smallIcon;
     tessel::UniqueKernelHandle m_instanceMutex;
     tessel::UniqueKernelHandle m_readerThread;
-    tessel::UniqueRegKey m_settingsKey;
+    SettingsStore m_settings;
     HWND m_tooltip = nullptr;   // owned by the window, destroyed with it
     TrayIcon m_tray;
     SystemKeyActions m_actions{0};
 
-    ui::Button m_powerEnable, m_powerOnAfterLoss, m_powerOff, m_hibernate, m_useHotkeys;
+    ui::Button m_powerEnable, m_powerOnAfterLoss, m_powerOff, m_hibernate, m_useHotkeys, m_redefine;
+    ui::Window m_rename, m_browse, m_reset, m_default, m_save;
     ui::ComboBox m_profileList;
     ui::Edit m_path;
     ui::Window m_disconnectedLabel;
     std::array<ui::Button, kHotkeyRows> m_alt, m_shift, m_ctrl;
     std::array<ui::ComboBox, kHotkeyRows> m_keys;
+
+    std::array<HotkeyProfile, kProfileCount> m_profiles;
+    int m_currentProfile = 0;   // the record the controls were last loaded from
 
     struct Picture {
         int id;

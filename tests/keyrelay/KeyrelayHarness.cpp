@@ -155,6 +155,75 @@ void KeyrelayRun::SendKey(BYTE code)
     EXPECT_TRUE(m_receiver.SendKey(code)) << "report " << int(code) << " not delivered";
 }
 
+void KeyrelayRun::PostClick(int id) const
+{
+    ::PostMessageA(m_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+void KeyrelayRun::Choose(int comboId, int index) const
+{
+    ::SendMessageA(Item(comboId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(m_window, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(comboId)));
+}
+
+// Texts of another process's controls: WM_GETTEXT is carried across, GetWindowText is not.
+std::string KeyrelayRun::ItemText(int id) const
+{
+    char text[512] = {};
+    ::SendMessageA(Item(id), WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// List texts are read in UTF-16, the form in which they cross processes reliably; the names
+// here are ASCII.
+std::string KeyrelayRun::ComboText(int comboId, int index) const
+{
+    const HWND combo = Item(comboId);
+    const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0)
+        return "<none>";
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+    if (copied < 0)
+        return "<none>";
+    wide.resize(static_cast<size_t>(copied));
+    return std::string(wide.begin(), wide.end());
+}
+
+int KeyrelayRun::ComboSelection(int comboId) const
+{
+    return static_cast<int>(::SendMessageA(Item(comboId), CB_GETCURSEL, 0, 0));
+}
+
+HWND KeyrelayRun::WaitForDialog(const char* caption, DWORD timeoutMs) const
+{
+    struct Search {
+        const char* caption;
+        HWND exclude;
+        DWORD process;
+        HWND found;
+    } search = {caption, m_window, m_process.Id(), nullptr};
+    WaitUntil([&] {
+        ::EnumWindows([](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(window, &process);
+            char title[128] = {};
+            char windowClass[32] = {};
+            ::GetWindowTextA(window, title, sizeof(title));
+            ::GetClassNameA(window, windowClass, sizeof(windowClass));
+            if (window != s->exclude && process == s->process && ::IsWindowVisible(window) &&
+                std::string(windowClass) == "#32770" && std::string(title) == s->caption) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, timeoutMs);
+    return search.found;
+}
+
 bool KeyrelayRun::Exit(DWORD timeoutMs)
 {
     if (!m_window)

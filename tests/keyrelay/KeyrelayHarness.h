@@ -66,6 +66,16 @@ public:
     // A click of a control as the user's click reports it to the dialog.
     void Click(int id) const;
     void SendKey(BYTE code);
+    // Posts a click, for buttons that open a modal box (a sent click would wait for it).
+    void PostClick(int id) const;
+    // Selects a combo box entry as the user's choice reports it.
+    void Choose(int comboId, int index) const;
+    bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+    std::string ItemText(int id) const;
+    std::string ComboText(int comboId, int index) const;
+    int ComboSelection(int comboId) const;
+    // A message box (or other dialog) of Keyrelay with this caption, not the main window.
+    HWND WaitForDialog(const char* caption, DWORD timeoutMs = 5000) const;
     // WM_EXIT_RECEIVER with the tag; true when the process ended with code 0.
     bool Exit(DWORD timeoutMs = 8000);
 

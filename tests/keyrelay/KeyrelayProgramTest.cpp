@@ -23,6 +23,9 @@ protected:
         DeleteVeltraKey();
         ASSERT_TRUE(m_run.Start());
         ASSERT_TRUE(m_run.Connect()) << "Keyrelay did not open " << m_run.PipeName();
+        // Loading the settings posts the power-on-after-loss state; the tests look at what follows.
+        PumpMessagesFor(200);
+        m_commands.Clear();
     }
 
     KeyrelayRun m_run;
