@@ -123,6 +123,7 @@ bool KeyrelayDialog::OnInitDialog()
     m_useHotkeys.Attach(Item(IDC_USE_HOTKEYS));
     m_profileList.Attach(Item(IDC_PROFILE));
     m_path.Attach(Item(IDC_PATH));
+    m_path.Send(EM_LIMITTEXT, kProfilePathSize - 1);
     m_redefine.Attach(Item(IDC_REDEFINE_HOTKEYS));
     m_rename.Attach(Item(IDC_RENAME));
     m_browse.Attach(Item(IDC_BROWSE));
