@@ -451,6 +451,7 @@ void KeyrelayDialog::LoadSettings()
     } else {
         m_currentProfile = 0;
         m_profileList.Select(-1);
+        ApplyHotkeyMode();   // nothing shown: nothing to edit
     }
 }
 
