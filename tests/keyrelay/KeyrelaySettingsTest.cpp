@@ -409,3 +409,31 @@ TEST_F(KeyrelayLiveSettingsTest, ReloadMessageMakesTheNewProfileValueCount)
     PumpMessagesFor(300);
     EXPECT_TRUE(commands.Commands().empty());
 }
+
+// The launch key starts the profile's program only with "-a" and an active profile.
+TEST_F(KeyrelayLiveSettingsTest, LaunchKeyStartsTheProgramOnlyWithTheSwitch)
+{
+    for (const char* arguments : {"", "-a"}) {
+        StoreTopValues(0);
+        m_run = std::make_unique<KeyrelayRun>();
+        ASSERT_TRUE(m_run->Start(arguments));
+        ASSERT_TRUE(m_run->Connect());
+        const std::string program = BinDirectory() + "VirtualRemote.exe";
+        ::SendMessageA(m_run->Item(IDC_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(program.c_str()));
+        BroadcastRecorder commands;
+        PumpMessagesFor(200);
+        commands.Clear();
+        Press(KEY_LAUNCH);
+        ASSERT_TRUE(commands.WaitForCount(1, 3000));
+        EXPECT_EQ(commands.Codes(), std::vector<int>{CMD_LAUNCH});
+        HWND started = nullptr;
+        const bool launched = WaitUntil([&] { return (started = ::FindWindowA(nullptr, "Virtual Remote")) != nullptr; },
+                                        std::string(arguments).empty() ? 1500 : 8000);
+        EXPECT_EQ(launched, !std::string(arguments).empty()) << "arguments: " << arguments;
+        if (started) {
+            ::PostMessageA(started, WM_CLOSE, 0, 0);
+            WaitUntil([&] { return !::IsWindow(started); }, 5000);
+        }
+        m_run.reset();
+    }
+}
