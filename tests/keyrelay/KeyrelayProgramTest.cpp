@@ -256,3 +256,16 @@ TEST(KeyrelayStartTest, TheHotkeyGridHoldsTheKeyNames)
     EXPECT_FALSE(::IsWindowVisible(run.Item(IDCANCEL))) << "the Exit button is hidden";
     EXPECT_TRUE(run.Exit());
 }
+
+TEST_F(KeyrelayProgramTest, SystemMenuItemOpensTheAboutBox)
+{
+    ::SendMessageA(m_run.Window(), WM_COMMAND, ID_TRAY_SETTINGS, 0);
+    ::PostMessageA(m_run.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    const HWND about = m_run.WaitForDialog("About Veltra Kova Remote");
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(m_run.Window())) << "the About box is modal";
+    ::PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(m_run.Window()) != FALSE; }, 2000));
+    EXPECT_TRUE(m_run.Process().IsRunning());
+}
