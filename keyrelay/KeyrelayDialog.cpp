@@ -493,6 +493,9 @@ void KeyrelayDialog::ApplyDefaults()
         m_profiles[static_cast<size_t>(slot)] = HotkeyProfile{};
         FillDefaultProfile(slot, false);
     }
+    // The defaults show a profile, so it can be edited; saving needs the settings key.
+    SetProfileControlsEnabled(true);
+    m_save.Enable(m_settings.IsOpen());
     FillProfileList();
     ShowProfile(0);
 }

@@ -109,11 +109,12 @@ bool KeyrelayRun::Start(const std::string& arguments)
         commandLine += " " + arguments;
     if (!m_process.Start(commandLine, bin))
         return false;
-    // The window is found as soon as it exists; the last control made at initialisation tells
-    // that it is ready.
+    // The window is found as soon as it exists; its initialisation ends by hiding the "Exit"
+    // button.
     return WaitUntil([&] {
         m_window = FindKeyrelayWindow();
-        return m_window && Item(IDC_GRID_KEY + 5) != nullptr;
+        const HWND exitButton = m_window ? Item(IDCANCEL) : nullptr;
+        return exitButton && (::GetWindowLongA(exitButton, GWL_STYLE) & WS_VISIBLE) == 0;
     }, 10000);
 }
 

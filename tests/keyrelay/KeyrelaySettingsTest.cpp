@@ -437,3 +437,16 @@ TEST_F(KeyrelayLiveSettingsTest, LaunchKeyStartsTheProgramOnlyWithTheSwitch)
         m_run.reset();
     }
 }
+
+TEST_F(KeyrelaySettingsTest, ReloadOfAFreshConfigurationShowsTheDefaultsReadyToEdit)
+{
+    StoreTopValues(static_cast<DWORD>(-1));
+    KeyrelayRun& run = Start();
+    EXPECT_FALSE(run.IsEnabled(IDC_PROFILE));
+    DeleteVeltraKey();
+    ::SendMessageA(run.Window(), WM_RELOAD_SETTINGS, RECEIVER_TAG, 0);
+    EXPECT_EQ(run.ComboSelection(IDC_PROFILE), 0);
+    for (int id : {IDC_PROFILE, IDC_PATH, IDC_DEFAULT, IDC_SAVE, IDC_USE_HOTKEYS})
+        EXPECT_TRUE(run.IsEnabled(id)) << id;
+    EXPECT_FALSE(GetDword("", "Power_Enable").has_value()) << "loading writes nothing";
+}
