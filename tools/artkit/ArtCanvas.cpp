@@ -94,22 +94,14 @@ bool ArtCanvas::SaveBmp24(const std::string& path) const
 
 bool ArtCanvas::SaveIcon(const std::string& path, COLORREF transparent) const
 {
+    return SaveIconImages(path, {this}, transparent);
+}
+
+std::string ArtCanvas::IconImage(COLORREF transparent) const
+{
     GdiFlush();
     const int maskStride = ((m_width + 31) / 32) * 4;
-    const DWORD colourBytes = static_cast<DWORD>(m_width * m_height * 4);
-    const DWORD maskBytes = static_cast<DWORD>(maskStride * m_height);
     std::vector<char> out;
-    Put<WORD>(out, 0);   // reserved
-    Put<WORD>(out, 1);   // icon
-    Put<WORD>(out, 1);   // one image
-    Put<BYTE>(out, static_cast<BYTE>(m_width >= 256 ? 0 : m_width));
-    Put<BYTE>(out, static_cast<BYTE>(m_height >= 256 ? 0 : m_height));
-    Put<BYTE>(out, 0);
-    Put<BYTE>(out, 0);
-    Put<WORD>(out, 1);
-    Put<WORD>(out, 32);
-    Put<DWORD>(out, 40 + colourBytes + maskBytes);
-    Put<DWORD>(out, 6 + 16);
     BITMAPINFOHEADER header = {};
     header.biSize = sizeof(header);
     header.biWidth = m_width;
@@ -131,6 +123,35 @@ bool ArtCanvas::SaveIcon(const std::string& path, COLORREF transparent) const
                 row[static_cast<size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
         out.insert(out.end(), row.begin(), row.end());
     }
+    return std::string(out.begin(), out.end());
+}
+
+bool SaveIconImages(const std::string& path, std::initializer_list<const ArtCanvas*> images,
+                    COLORREF transparent)
+{
+    std::vector<char> out;
+    Put<WORD>(out, 0);   // reserved
+    Put<WORD>(out, 1);   // icon
+    Put<WORD>(out, static_cast<WORD>(images.size()));
+    std::vector<std::string> data;
+    for (const ArtCanvas* image : images)
+        data.push_back(image->IconImage(transparent));
+    DWORD offset = static_cast<DWORD>(6 + 16 * images.size());
+    size_t i = 0;
+    for (const ArtCanvas* image : images) {
+        Put<BYTE>(out, static_cast<BYTE>(image->Width() >= 256 ? 0 : image->Width()));
+        Put<BYTE>(out, static_cast<BYTE>(image->Height() >= 256 ? 0 : image->Height()));
+        Put<BYTE>(out, 0);
+        Put<BYTE>(out, 0);
+        Put<WORD>(out, 1);
+        Put<WORD>(out, 32);
+        Put<DWORD>(out, static_cast<DWORD>(data[i].size()));
+        Put<DWORD>(out, offset);
+        offset += static_cast<DWORD>(data[i].size());
+        ++i;
+    }
+    for (const std::string& image : data)
+        out.insert(out.end(), image.begin(), image.end());
     return WriteFile(path, out);
 }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace kova::art {
@@ -30,6 +31,8 @@ public:
     bool SaveIcon(const std::string& path, COLORREF transparent) const;
     // A baseline JPEG through GDI+, quality 0 to 100.
     bool SaveJpeg(const std::string& path, int quality = 90) const;
+    // This image's directory entry data: 32-bit colour and AND mask, as an icon file stores it.
+    std::string IconImage(COLORREF transparent) const;
 
 private:
     std::uint32_t* Row(int y) const { return m_bits + static_cast<size_t>(y) * m_width; }
@@ -41,6 +44,11 @@ private:
     tessel::UniqueMemoryDc m_dc;
     HGDIOBJ m_oldBitmap = nullptr;
 };
+
+// An icon file holding several images (16 x 16 and 32 x 32, say), so each size is drawn for itself
+// instead of scaled; masks taken from the pixels of `transparent`.
+bool SaveIconImages(const std::string& path, std::initializer_list<const ArtCanvas*> images,
+                    COLORREF transparent);
 
 // A GDI font for the generators' lettering.
 tessel::UniqueGdiObject MakeFont(int height, int weight, const char* face = "Arial");

@@ -1,0 +1,51 @@
+#pragma once
+// Resource and control ids of Keyrelay. Plain #defines: the resource compiler reads this file.
+
+#define IDM_ABOUTBOX 0x0010
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_KEYRELAY_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDI_DISCONNECTED 129
+#define IDB_REMOTE 131
+#define IDB_KEY_POWER 132
+#define IDB_KEY_SUSPEND 133
+#define IDB_KEY_NOISE_OFF 134
+#define IDB_KEY_PILO_WIFI 135
+#define IDB_KEY_LAUNCH 136
+#define IDB_KEY_FULL_SCREEN 137
+#define IDB_KEY_VOLUME_UP 138
+#define IDB_KEY_PREVIOUS 139
+#define IDB_KEY_PLAY_PAUSE 140
+#define IDB_KEY_NEXT 141
+#define IDB_KEY_VOLUME_DOWN 142
+#define IDR_TRAY_MENU 143
+#define IDD_RENAME_PROFILE 151
+
+#define IDC_DISCONNECTED 1001
+#define IDC_POWER_ENABLE 1002
+#define IDC_POWER_OFF 1003
+#define IDC_HIBERNATE 1004
+#define IDC_PROFILE 1005
+#define IDC_PATH 1006
+#define IDC_USE_HOTKEYS 1007
+#define IDC_RENAME 1008
+#define IDC_BROWSE 1009
+#define IDC_DEFAULT 1010
+#define IDC_SAVE 1011
+#define IDC_CLOSE 1012
+#define IDC_POWER_ON_AFTER_LOSS 1013
+#define IDC_HELP_BUTTON 1014
+#define IDC_RESET 1015
+#define IDC_RENAME_EDIT 1023
+#define IDC_REDEFINE_HOTKEYS 1024
+
+// The hotkey grid, created at run time: base + row (0 to 5).
+#define IDC_GRID_ALT 10200
+#define IDC_GRID_SHIFT 10300
+#define IDC_GRID_CTRL 10400
+#define IDC_GRID_KEY 10500
+
+#define ID_TRAY_NOISE_OFF 32771
+#define ID_TRAY_SETTINGS 32772
+#define ID_TRAY_PILO_WIFI 32774
