@@ -114,4 +114,19 @@ TEST_F(CouchdeckPowerKey, AnotherKeyEndsTheConfirmationUnconfirmedAndDoesNotRun)
     EXPECT_EQ("", m_run->PowerLog());
 }
 
+// Wine's power queries allow neither hibernation nor standby, and it has no PowerCfg to switch
+// hibernation on: both keys end with their notice and nothing else.
+TEST_F(CouchdeckPowerKey, HibernationAndStandbyThatTheSystemRefusesOnlyShowTheirNotice)
+{
+    for (unsigned key : {147u, 148u}) {
+        CouchdeckRun::Broadcast(key);
+        ASSERT_TRUE(WaitForDialog(true, 5000)) << key;
+        EXPECT_TRUE(WaitForDialog(false, kNoticeWaitMs)) << key;
+        EXPECT_TRUE(WaitForVeil(false));
+        EXPECT_FALSE(m_run->IsShown("TSettingHelp"));
+    }
+    PumpMessagesFor(500);
+    EXPECT_EQ("", m_run->PowerLog());
+}
+
 } // namespace
