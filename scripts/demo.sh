@@ -61,16 +61,22 @@ shot() { import -window root "$shots/$1.png"; echo "  $shots/$1.png"; }
 [ -x "$build/tests-bin/PostCommand.exe" ] || [ -f "$build/tests-bin/PostCommand.exe" ] || {
   echo "PostCommand.exe is missing (tests not built): no tour"; finish; exit 0; }
 
+# Waits up to 20 s for a line in a log.
+wait_for() { for _ in $(seq 80); do grep -qx "$2" "$1" 2>/dev/null && return 0; sleep 0.25; done; return 0; }
+count() { grep -cx "$2" "$1" 2>/dev/null || true; }
+
 echo "Screenshots:"
 shot 01-started
-post 146; sleep 1; shot 02-power-confirmation
-post 146; sleep 2.5; shot 03-power-off-notice
-sleep 10   # the notice, the logged power-off and the 2 s in which keys are dropped
-post 149; sleep 1.5; shot 04-quiet-on-notice
-sleep 6; shot 05-quiet-indicator
-post 150; sleep 1.5; shot 06-wireless-only-notice
-sleep 7; shot 07-black-screen
-post 150; sleep 5; shot 08-quiet-restored
-post 148; sleep 1.5; shot 09-standby-not-allowed
-sleep 7
+post 146; sleep 1.5; shot 02-power-confirmation
+post 146; sleep 5.5; shot 03-power-off-notice
+wait_for "$logs/power.log" "PowerOff 12 0"; sleep 3   # keys are dropped for 2 s after it
+post 149; sleep 2; shot 04-quiet-on-notice
+wait_for "$logs/somna.log" "TacetSleep 16385"; sleep 3; shot 05-quiet-indicator
+post 150; sleep 3.5; shot 06-wireless-only-notice
+wait_for "$logs/somna.log" "TacetSleep 16386"; sleep 3; shot 07-black-screen
+post 150
+for _ in $(seq 80); do [ "$(count "$logs/somna.log" "TacetSleep 16385")" -ge 2 ] && break; sleep 0.25; done
+sleep 3; shot 08-quiet-restored
+post 148; sleep 3.5; shot 09-standby-not-allowed
+sleep 6
 finish
