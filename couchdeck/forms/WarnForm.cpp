@@ -52,6 +52,9 @@ TWarnForm::TWarnForm(TComponent* owner) : TForm(owner)
 
 void TWarnForm::ShowWarning()
 {
+    // In the middle of the screen, where the user looks at start-up.
+    SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(),
+              Height());
     Show();
 }
 
