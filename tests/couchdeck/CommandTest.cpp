@@ -153,6 +153,24 @@ TEST_F(CouchdeckCommands, WithoutTheLibraryTheModeKeysShowTheNoFunctionNotice)
     EXPECT_EQ("", m_run->PowerLog());
 }
 
+TEST_F(CouchdeckCommands, QuietModeIsAppliedAgainAroundAStandbyAndKeysWaitAfterTheResume)
+{
+    StartCouchdeck();
+    CouchdeckRun::Broadcast(kQuietKey);
+    ASSERT_TRUE(WaitForCount(kEnterQuiet, 1));
+    ASSERT_TRUE(WaitForNoticeEnd());
+    PumpMessagesFor(2500);   // the veil may still be on its way out
+
+    SendMessageA(m_run->MainWindow(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    EXPECT_EQ(2, Count(kEnterQuiet));
+    PostMessageA(m_run->MainWindow(), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    CouchdeckRun::Broadcast(kQuietKey);   // dropped: the second after a resume is quiet
+    ASSERT_TRUE(WaitForCount(kEnterQuiet, 3, 3000));
+    PumpMessagesFor(1500);
+    EXPECT_FALSE(m_run->IsShown("TDialogForm"));
+    EXPECT_EQ(0, Count(kWake));
+}
+
 TEST_F(CouchdeckCommands, PowerOnAfterPowerLossCodesSetTheDevice)
 {
     StartCouchdeck();
