@@ -39,14 +39,6 @@ bool AppendLogLine(const std::string& path, const std::string& line)
            written == text.size();
 }
 
-std::string SystemFolder()
-{
-    char path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_SYSTEM | CSIDL_FLAG_CREATE, nullptr, 0, path)))
-        return {};
-    return path;
-}
-
 bool IsNtPlatform()
 {
     OSVERSIONINFOA version = {};
@@ -96,6 +88,14 @@ PowerQueries& SystemPowerQueries()
 }
 
 } // namespace
+
+std::string SystemFolder()
+{
+    char path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_SYSTEM | CSIDL_FLAG_CREATE, nullptr, 0, path)))
+        return {};
+    return path;
+}
 
 bool EnableShutdownPrivilege()
 {

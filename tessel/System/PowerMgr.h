@@ -24,6 +24,9 @@ namespace tessel {
 // The environment variable that turns the power actions into log lines.
 inline constexpr const char* kPowerLogVariable = "KOVA_POWER_LOG";
 
+// The system folder without a trailing backslash ("" when it cannot be determined).
+std::string SystemFolder();
+
 bool EnableShutdownPrivilege();
 // The result is informative only: nothing depends on giving the privilege back.
 bool DisableShutdownPrivilege();
