@@ -18,6 +18,18 @@ add_subdirectory(${KOVA_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 
 include(GoogleTest)
 
+# kova_place_in_tests_bin(<target>...): programs and DLLs of the tests go to tests-bin/, beside
+# the test executables; bin/ stays the install layout.
+function(kova_place_in_tests_bin)
+  foreach(target ${ARGN})
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
+    foreach(config DEBUG RELEASE RELWITHDEBINFO MINSIZEREL)
+      set_target_properties(${target} PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY_${config} ${CMAKE_BINARY_DIR}/tests-bin)
+    endforeach()
+  endforeach()
+endfunction()
+
 # kova_add_test(<name> SOURCES ... [LIBS ...] [LOCK <resource>] [TIMEOUT <s>] [PARALLEL])
 # One executable; every test case becomes its own ctest entry. Cases share one desktop, one
 # registry and one mouse, so by default they take the lock kova-global and run one at a time;
@@ -32,11 +44,7 @@ function(kova_add_test name)
   endif()
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE kova_test_support ${arg_LIBS})
-  # Tests stay out of bin/, which is the install layout.
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
-  foreach(config DEBUG RELEASE RELWITHDEBINFO MINSIZEREL)
-    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY_${config} ${CMAKE_BINARY_DIR}/tests-bin)
-  endforeach()
+  kova_place_in_tests_bin(${name})
   set(props TIMEOUT ${arg_TIMEOUT})
   if(arg_LOCK)
     list(APPEND props RESOURCE_LOCK ${arg_LOCK})
