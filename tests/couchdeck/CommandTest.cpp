@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 using namespace kova::test;
 
 namespace {
@@ -117,6 +119,24 @@ TEST_F(CouchdeckCommands, WirelessOnlyRefusesOtherKeysAndRestoresQuietMode)
     EXPECT_FALSE(m_run->IsShown("TBlackScreen"));
     const std::string after = m_run->SomnaLog().substr(before.size());
     EXPECT_LT(after.find(kWake), after.find(kEnterQuiet)) << after;
+}
+
+// While the black screen is up, the display is switched off again every 30 seconds.
+TEST_F(CouchdeckCommands, TheBlackScreenSwitchesTheDisplayOffEveryThirtySeconds)
+{
+    constexpr const char* kScreenOff = "SomnaScreen 0";
+    StartCouchdeck();
+    CouchdeckRun::Broadcast(kWirelessKey);
+    ASSERT_TRUE(WaitUntil([&] { return m_run->IsShown("TBlackScreen"); }, kNoticeWaitMs));
+    const auto shown = std::chrono::steady_clock::now();
+    const int before = Count(kScreenOff);
+    ASSERT_TRUE(WaitForCount(kScreenOff, before + 1, 45000)) << m_run->SomnaLog();
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - shown);
+    EXPECT_GE(seconds.count(), 25);
+
+    CouchdeckRun::Broadcast(kWirelessKey);
+    EXPECT_TRUE(WaitUntil([&] { return !m_run->IsShown("TBlackScreen"); }, kNoticeWaitMs));
 }
 
 TEST_F(CouchdeckCommands, TheVeltraBroadcastTogglesWirelessOnlyWithItsTagOnly)

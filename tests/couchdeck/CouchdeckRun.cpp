@@ -1,5 +1,6 @@
 #include "CouchdeckRun.h"
 
+#include "tessel/System/ProgramDirectory.h"
 #include "tessel/System/WinRegistry.h"
 
 #include <vector>
@@ -28,14 +29,6 @@ void CopyTree(const std::string& from, const std::string& to)
         else
             CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
     } while (FindNextFileA(find.get(), &data));
-}
-
-std::string TestsDirectory()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text = path;
-    return text.substr(0, text.find_last_of('\\') + 1);
 }
 
 struct FindContext {
@@ -87,9 +80,12 @@ CouchdeckRun::CouchdeckRun(const CouchdeckSetup& setup)
     CopyFileA((bin + "Couchdeck.exe").c_str(), (folder + "Couchdeck.exe").c_str(), FALSE);
     if (setup.withLibrary)
         CopyFileA((bin + "Somna.dll").c_str(), (folder + "Somna.dll").c_str(), FALSE);
-    if (setup.withKeyrelay)
-        CopyFileA((TestsDirectory() + "KeyrelayProbe.exe").c_str(),
-                  (folder + "Keyrelay.exe").c_str(), FALSE);
+    if (setup.withKeyrelay) {
+        const std::string keyrelay = setup.realKeyrelay
+                                         ? bin + "Keyrelay.exe"
+                                         : tessel::ProgramDirectory() + "KeyrelayProbe.exe";
+        CopyFileA(keyrelay.c_str(), (folder + "Keyrelay.exe").c_str(), FALSE);
+    }
     CopyTree(bin + "Resource\\", folder + "Resource\\");
     CopyTree(bin + "LangFiles\\", folder + "LangFiles\\");
     m_powerLog = std::make_unique<ScopedEnvironment>("KOVA_POWER_LOG", folder + "power.log");

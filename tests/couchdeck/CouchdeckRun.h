@@ -1,7 +1,8 @@
 #pragma once
 // Couchdeck installed into a temporary folder (the program, its pictures and language files,
-// the stand-in power-saving library and, when asked, a Keyrelay probe), run with the power
-// actions and the library calls logged, and driven by broadcast messages like Keyrelay's.
+// the stand-in power-saving library and, when asked, a Keyrelay probe or the real Keyrelay), run
+// with the power actions and the library calls logged, and driven by broadcast messages like
+// Keyrelay's.
 
 #include "support/TestSupport.h"
 
@@ -14,6 +15,9 @@ namespace kova::test {
 
 struct CouchdeckSetup {
     bool withKeyrelay = true;
+    // Keyrelay.exe itself in place of the probe (it reads the receiver named by
+    // KOVA_RECEIVER_PATH).
+    bool realKeyrelay = false;
     bool withLibrary = true;
     // Answers "power on after power loss" as set, so that no reminder box stops the start.
     bool powerOnSet = true;

@@ -114,19 +114,33 @@ TEST_F(CouchdeckPowerKey, AnotherKeyEndsTheConfirmationUnconfirmedAndDoesNotRun)
     EXPECT_EQ("", m_run->PowerLog());
 }
 
-// Wine's power queries allow neither hibernation nor standby, and it has no PowerCfg to switch
-// hibernation on: both keys end with their notice and nothing else.
-TEST_F(CouchdeckPowerKey, HibernationAndStandbyThatTheSystemRefusesOnlyShowTheirNotice)
+// A change of the display mode stretches the veil over the screen again while it is up, and
+// leaves it alone while it is hidden.
+TEST_F(CouchdeckPowerKey, ADisplayChangeFitsTheVisibleVeilToTheScreen)
 {
-    for (unsigned key : {147u, 148u}) {
-        CouchdeckRun::Broadcast(key);
-        ASSERT_TRUE(WaitForDialog(true, 5000)) << key;
-        EXPECT_TRUE(WaitForDialog(false, kNoticeWaitMs)) << key;
-        EXPECT_TRUE(WaitForVeil(false));
-        EXPECT_FALSE(m_run->IsShown("TSettingHelp"));
-    }
-    PumpMessagesFor(500);
-    EXPECT_EQ("", m_run->PowerLog());
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const HWND veil = m_run->MainWindow();
+    const auto sizeAfterDisplayChange = [&] {
+        SetWindowPos(veil, nullptr, 10, 20, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageTimeoutA(veil, WM_DISPLAYCHANGE, 32, MAKELPARAM(screenWidth, screenHeight),
+                            SMTO_ABORTIFHUNG, 3000, nullptr);
+        RECT bounds{};
+        GetWindowRect(veil, &bounds);
+        return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
+    };
+
+    CouchdeckRun::Broadcast(kPowerKey);
+    ASSERT_TRUE(WaitForDialog(true, 3000));
+    const SIZE shown = sizeAfterDisplayChange();
+    EXPECT_EQ(screenWidth, shown.cx);
+    EXPECT_EQ(screenHeight, shown.cy);
+
+    ASSERT_TRUE(WaitForDialog(false, 5000));
+    ASSERT_TRUE(WaitForVeil(false));
+    const SIZE hidden = sizeAfterDisplayChange();
+    EXPECT_EQ(300, hidden.cx);
+    EXPECT_EQ(200, hidden.cy);
 }
 
 } // namespace
