@@ -30,9 +30,8 @@ export SOMNA_LOG=$(winpath "$logs/somna.log")
 # The stand-in answers that power-on-after-power-loss is set, so no reminder stops the start.
 export SOMNA_OUT_TACETGETDEVICE=1
 
-post() { "$wine" "$build/tests-bin/PostCommand.exe" "$@" >/dev/null 2>&1 || true; }
 finish() {
-  post --exit
+  "$wine" "$build/tests-bin/PostCommand.exe" --exit >/dev/null 2>&1 || true
   sleep 2
   echo "Power actions (KOVA_POWER_LOG, $logs/power.log):"
   sed 's/^/  /' "$logs/power.log"
@@ -40,16 +39,19 @@ finish() {
   sed 's/^/  /' "$logs/somna.log"
 }
 
+# Keyrelay reads the virtual remote's pipe in place of the USB receiver.
+export KOVA_RECEIVER_PATH='\\.\pipe\kova-remote'
+# As a setup program would: let the HID devices wake the PC, so hibernation may be asked for.
+(cd "$build/bin" && "$wine" rundll32 Wakegate.dll,SetStandByAllowed >/dev/null 2>&1 || true)
+
 # Couchdeck starts Keyrelay from bin/ itself.
 (cd "$build/bin" && "$wine" Couchdeck.exe >/dev/null 2>&1 &)
-if [ -f "$build/bin/VirtualRemote.exe" ]; then
-  (cd "$build/bin" && "$wine" VirtualRemote.exe >/dev/null 2>&1 &)
-fi
 sleep 4
 
 if [ -n "$user_display" ]; then
-  echo "Couchdeck runs hidden. Press the virtual remote's keys (power twice to confirm; quiet;"
-  echo "wireless-only), or post a command: $wine $build/tests-bin/PostCommand.exe 146"
+  (cd "$build/bin" && "$wine" VirtualRemote.exe >/dev/null 2>&1 &)
+  echo "Couchdeck runs hidden; the virtual remote's window drives it through Keyrelay. Try Power"
+  echo "twice (hibernation, logged), Suspend, Noise Off (quiet mode) and PiloWiFi (wireless-only)."
   read -r -p "Press Enter to end Couchdeck and Keyrelay. " _
   finish
   exit 0
@@ -58,25 +60,33 @@ fi
 shots=$build/demo-shots
 mkdir -p "$shots"
 shot() { import -window root "$shots/$1.png"; echo "  $shots/$1.png"; }
-[ -x "$build/tests-bin/PostCommand.exe" ] || [ -f "$build/tests-bin/PostCommand.exe" ] || {
-  echo "PostCommand.exe is missing (tests not built): no tour"; finish; exit 0; }
+# One key of the virtual remote: press and release, through Keyrelay's receiver pipe.
+press() { "$wine" "$build/bin/VirtualRemote.exe" press "$1" >/dev/null 2>&1 || echo "  (key $1 not delivered)"; }
 
 # Waits up to 20 s for a line in a log.
 wait_for() { for _ in $(seq 80); do grep -qx "$2" "$1" 2>/dev/null && return 0; sleep 0.25; done; return 0; }
-count() { grep -cx "$2" "$1" 2>/dev/null || true; }
+
+# Waits (up to 15 s) until Couchdeck shows or hides a window of a class.
+wait_window() { "$wine" "$build/tests-bin/WaitWindow.exe" "$1" "$2" 15000 >/dev/null 2>&1 || true; }
+# Without a window manager, Wine takes about 2 s to put a full-screen window on or off the
+# virtual display after the program shows or hides it.
+settle() { sleep 2; }
+# A notice or confirmation is up once its picture is.
+notice_shown() { wait_window TDialogForm shown; sleep 1; }
+notice_gone() { wait_window TDialogForm hidden; wait_window TMainForm hidden; settle; }
 
 echo "Screenshots:"
 shot 01-started
-post 146; sleep 1.5; shot 02-power-confirmation
-post 146; sleep 5.5; shot 03-power-off-notice
-wait_for "$logs/power.log" "PowerOff 12 0"; sleep 3   # keys are dropped for 2 s after it
-post 149; sleep 2; shot 04-quiet-on-notice
-wait_for "$logs/somna.log" "TacetSleep 16385"; sleep 3; shot 05-quiet-indicator
-post 150; sleep 3.5; shot 06-wireless-only-notice
-wait_for "$logs/somna.log" "TacetSleep 16386"; sleep 3; shot 07-black-screen
-post 150
-for _ in $(seq 80); do [ "$(count "$logs/somna.log" "TacetSleep 16385")" -ge 2 ] && break; sleep 0.25; done
-sleep 3; shot 08-quiet-restored
-post 148; sleep 3.5; shot 09-standby-not-allowed
-sleep 6
+press power; notice_shown; shot 02-hibernate-confirmation
+# The confirmation goes, then the notice comes.
+press power; wait_window TDialogForm hidden; notice_shown; shot 03-hibernate-notice
+wait_for "$logs/power.log" "Hibernate 1"
+notice_gone   # keys are dropped for 2 s after a power action
+press noiseoff; notice_shown; shot 04-quiet-on-notice
+notice_gone; shot 05-quiet-indicator
+press wifi; notice_shown; shot 06-wireless-only-notice
+wait_window TBlackScreen shown; settle; shot 07-black-screen
+press wifi; wait_window TBlackScreen hidden; settle; shot 08-quiet-restored
+press suspend; notice_shown; shot 09-standby-not-allowed
+notice_gone
 finish

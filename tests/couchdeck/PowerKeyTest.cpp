@@ -65,6 +65,12 @@ TEST_F(CouchdeckPowerKey, OncePlacesTheConfirmationOverTheVeilAndDoesNothingElse
     EXPECT_GT(width, 0);
     EXPECT_EQ((screenWidth - width) / 2, dialog.left);
     EXPECT_EQ((screenHeight - height) / 2, dialog.top);
+    // Above the veil in the window order.
+    bool veilBelow = false;
+    for (HWND below = GetWindow(m_run->FindWindowOfClass("TDialogForm"), GW_HWNDNEXT); below;
+         below = GetWindow(below, GW_HWNDNEXT))
+        veilBelow = veilBelow || below == m_run->MainWindow();
+    EXPECT_TRUE(veilBelow);
 
     EXPECT_TRUE(ConfirmationHolds(2000));
     ASSERT_TRUE(WaitForDialog(false, 3000));
