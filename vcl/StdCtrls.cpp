@@ -14,14 +14,12 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+// Every line ends in CR LF, so that an empty last line survives the way back through SplitLines.
 std::string JoinLines(const std::vector<std::string>& lines)
 {
     std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i)
-            text += "\r\n";
-        text += lines[i];
-    }
+    for (const std::string& line : lines)
+        text += line + "\r\n";
     return text;
 }
 

@@ -34,18 +34,22 @@ TEST(StdControls, ButtonsAndCheckBoxesClickAndKeepTheirState)
 TEST(StdControls, MemoLinesLoadFromAFileAndAMissingFileRaises)
 {
     kova::test::ScopedTempDir dir;
-    kova::test::WriteTextFile(dir.Path() + "hibernate.txt", "first line\r\nsecond line\r\n");
+    kova::test::WriteTextFile(dir.Path() + "hibernate.txt",
+                              "first line\r\n\r\nthird line\r\n\r\n");
     auto* form = new TForm(Application);
     auto* memo = new TMemo(form);
     memo->SetParent(form);
     memo->Lines()->Add("Memo");
     memo->Lines()->LoadFromFile(dir.Path() + "hibernate.txt");
-    ASSERT_EQ(memo->Lines()->Count(), 2);
-    EXPECT_EQ(memo->Lines()->Get(1), "second line");
+    // Empty lines stay, the last one too.
+    ASSERT_EQ(memo->Lines()->Count(), 4);
+    EXPECT_EQ(memo->Lines()->Get(1), "");
+    EXPECT_EQ(memo->Lines()->Get(2), "third line");
+    EXPECT_EQ(memo->Lines()->Get(3), "");
     form->HandleNeeded();
-    EXPECT_EQ(memo->Text(), "first line\r\nsecond line");
+    EXPECT_EQ(memo->Text(), "first line\r\n\r\nthird line\r\n\r\n");
     EXPECT_THROW(memo->Lines()->LoadFromFile(dir.Path() + "absent.txt"), EFOpenError);
-    EXPECT_EQ(memo->Lines()->Count(), 2);
+    EXPECT_EQ(memo->Lines()->Count(), 4);
     Free(form);
 }
 
