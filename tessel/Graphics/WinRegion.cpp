@@ -38,12 +38,10 @@ void WinRegion::Subtract(const WinRegion& other)
 
 HRGN WinRegion::Duplicate() const
 {
-    HRGN copy = CreateEmptyRegion();
-    const int combineResult = ::CombineRgn(copy, Handle(), nullptr, RGN_COPY);
-    if (combineResult == ERROR)
-        ::DeleteObject(copy);
+    UniqueGdiObject copy(CreateEmptyRegion());
+    const int combineResult = ::CombineRgn(static_cast<HRGN>(copy.get()), Handle(), nullptr, RGN_COPY);
     TESSEL_ASSERT(combineResult != ERROR);
-    return copy;
+    return static_cast<HRGN>(copy.release());
 }
 
 bool WinRegion::Contains(int x, int y) const

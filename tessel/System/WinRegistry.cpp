@@ -1,6 +1,7 @@
 #include "WinRegistry.h"
 
 #include "Assert.h"
+#include "UniqueHandle.h"
 
 #include <shellapi.h>
 
@@ -182,7 +183,7 @@ bool RegKeyExists(HKEY root, const char* subKey)
     HKEY key = nullptr;
     if (!OpenRegKey(root, subKey, KEY_READ, key))
         return false;
-    RegCloseKey(key);
+    const UniqueRegKey owner(key);
     return true;
 }
 

@@ -2,6 +2,8 @@
 // line) and its end in the file named by KOVA_PROBE_LOG, owns a dialog window of Keyrelay's
 // class and caption (shown with -d, hidden otherwise), and ends on Keyrelay's exit message.
 
+#include "tessel/System/UniqueHandle.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -14,14 +16,14 @@ void Record(const std::string& line)
     char path[MAX_PATH] = {};
     if (!GetEnvironmentVariableA("KOVA_PROBE_LOG", path, MAX_PATH))
         return;
-    HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const tessel::UniqueFileHandle file(CreateFileA(path, FILE_APPEND_DATA,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return;
     const std::string text = line + "\r\n";
     DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 INT_PTR CALLBACK ProbeDialog(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
@@ -48,11 +50,9 @@ struct alignas(4) Template {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     Record(std::string("start ") + commandLine);
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, "Kova Keyrelay Probe");
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
+    const tessel::UniqueKernelHandle mutex(CreateMutexA(nullptr, TRUE, "Kova Keyrelay Probe"));
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
         return 0;
-    }
     Template dialogTemplate{};
     dialogTemplate.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     dialogTemplate.header.x = 100;
@@ -74,6 +74,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    CloseHandle(mutex);
     return 0;
 }
