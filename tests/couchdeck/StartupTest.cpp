@@ -3,6 +3,8 @@
 
 #include "CouchdeckRun.h"
 
+#include "tessel/System/WinRegistry.h"
+
 #include <gtest/gtest.h>
 
 using namespace kova::test;
@@ -94,6 +96,47 @@ TEST_F(CouchdeckStart, PendingRebootShowsTheMessageAndEndsWithoutKeyrelay)
     EXPECT_EQ("", run.KeyrelayLog());
     EXPECT_EQ("", run.SomnaLog());
 }
+
+// The library's power-on-after-power-loss state is stored for Keyrelay; when the machine could
+// power on after a power loss but the device is not set to, a box reminds the user first.
+class CouchdeckPowerOn : public CouchdeckStart, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CouchdeckPowerOn, IsStoredForKeyrelayAndRemindedWhenOff)
+{
+    constexpr const char* kSettingsKey = "Software\\Veltra\\Keyrelay\\0.0.6";
+    const bool deviceSet = GetParam();
+    {
+        tessel::RegAccessor settings;   // Couchdeck stores into Keyrelay's key, never creates it
+        ASSERT_TRUE(settings.Open(HKEY_CURRENT_USER, kSettingsKey, true));
+        ASSERT_TRUE(settings.WriteDword("Power_On", deviceSet ? 0 : 1));
+    }
+    CouchdeckSetup setup;
+    setup.powerOnSet = deviceSet;
+    CouchdeckRun run(setup);
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitForStartup());
+
+    HWND box = nullptr;
+    const bool reminded = WaitUntil(
+        [&] { return (box = run.FindWindowOfClass("#32770", CouchdeckRun::kCaption)) != nullptr; },
+        deviceSet ? 1500 : 5000);
+    EXPECT_EQ(!deviceSet, reminded);
+    if (box)
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+
+    DWORD stored = 2;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            tessel::RegAccessor settings;
+            return settings.Open(HKEY_CURRENT_USER, kSettingsKey, false) &&
+                   settings.ReadDword("Power_On", stored) && stored == (deviceSet ? 1u : 0u);
+        },
+        5000))
+        << "Power_On = " << stored;
+}
+
+INSTANTIATE_TEST_SUITE_P(Device, CouchdeckPowerOn, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Set" : "NotSet"; });
 
 struct FirstRunCase {
     const char* arguments;
