@@ -3,6 +3,8 @@
 #include "tessel/System/ProgramDirectory.h"
 #include "tessel/System/WinRegistry.h"
 
+#include <tlhelp32.h>
+
 #include <vector>
 
 namespace kova::test {
@@ -71,6 +73,29 @@ void DeleteMachineValue(const char* keyPath, const char* name)
     }
 }
 
+// The processes whose program file lies in this folder (ending in a backslash).
+std::vector<tessel::UniqueKernelHandle> ProcessesRunningFrom(const std::string& folder)
+{
+    std::vector<tessel::UniqueKernelHandle> found;
+    tessel::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot || snapshot.get() == INVALID_HANDLE_VALUE)
+        return found;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot.get(), &entry); more;
+         more = Process32Next(snapshot.get(), &entry)) {
+        tessel::UniqueKernelHandle process(OpenProcess(
+            PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+            entry.th32ProcessID));
+        char path[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        if (process && QueryFullProcessImageNameA(process.get(), 0, path, &size) &&
+            _strnicmp(path, folder.c_str(), folder.size()) == 0)
+            found.push_back(std::move(process));
+    }
+    return found;
+}
+
 } // namespace
 
 CouchdeckRun::CouchdeckRun(const CouchdeckSetup& setup)
@@ -98,10 +123,18 @@ CouchdeckRun::CouchdeckRun(const CouchdeckSetup& setup)
 CouchdeckRun::~CouchdeckRun()
 {
     End();
-    // Keyrelay's stand-in ends with Couchdeck, unless it came up too late to be told.
-    if (!WaitUntil([] { return FindWindowA("#32770", kCaption) == nullptr; }, 3000))
-        if (HWND keyrelay = FindWindowA("#32770", kCaption))
+    // Keyrelay ends with Couchdeck, unless it came up too late to be told: whatever still runs
+    // from the folder is told to end, and terminated when it does not.
+    for (tessel::UniqueKernelHandle& process : ProcessesRunningFrom(Folder())) {
+        if (WaitForSingleObject(process.get(), 2000) == WAIT_OBJECT_0)
+            continue;
+        HWND keyrelay = nullptr;
+        WaitUntil([&] { return (keyrelay = FindWindowA("#32770", kCaption)) != nullptr; }, 3000);
+        if (keyrelay)
             SendMessageTimeoutA(keyrelay, WM_USER + 1, 84, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
+        if (WaitForSingleObject(process.get(), 3000) != WAIT_OBJECT_0)
+            TerminateProcess(process.get(), 1);
+    }
 }
 
 bool CouchdeckRun::Start(const std::string& arguments)

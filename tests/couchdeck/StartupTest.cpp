@@ -2,6 +2,7 @@
 // reboot, and the exit message that ends both.
 
 #include "CouchdeckRun.h"
+#include "FakeHidDevices.h"
 
 #include "tessel/System/WinRegistry.h"
 
@@ -36,6 +37,24 @@ TEST_F(CouchdeckStart, RunsHiddenStartsKeyrelayAndEndsBothOnTheExitMessage)
     EXPECT_EQ(0u, exitCode);
     EXPECT_TRUE(WaitUntil([&] { return run.KeyrelayLog().find("exit") != std::string::npos; },
                           3000));
+}
+
+// On its way out Couchdeck lets every HID device wake the PC, so that the remote can.
+TEST_F(CouchdeckStart, EndingLetsEveryHidDeviceWakeThePc)
+{
+    FakeHidDevices devices;   // puts the values back afterwards
+    FakeHidDevices::SetWakeForAll(DWORD{0});
+    CouchdeckRun run;
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitForStartup());
+    const std::vector<std::string> ids = FakeHidDevices::PresentIds();
+    ASSERT_FALSE(ids.empty());
+    EXPECT_EQ(DWORD{0}, FakeHidDevices::Wake(ids.front()));
+
+    run.End();
+    ASSERT_FALSE(run.Process().IsRunning());
+    for (const std::string& id : ids)
+        EXPECT_EQ(DWORD{1}, FakeHidDevices::Wake(id)) << id;
 }
 
 TEST_F(CouchdeckStart, WithoutKeyrelayRunsOnAndEnds)
