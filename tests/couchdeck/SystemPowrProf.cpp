@@ -5,12 +5,10 @@
 
 #include <windows.h>
 
-
 namespace kova::test {
 namespace {
 
 // Wine's choice of libraries for one program, read when the program starts.
-constexpr const char* kProgramDefaults = "Software\\Wine\\AppDefaults\\Couchdeck.exe";
 constexpr const char* kLibraryOverrides = "Software\\Wine\\AppDefaults\\Couchdeck.exe\\DllOverrides";
 
 std::string SystemLibraryPath()
@@ -53,7 +51,7 @@ ScopedSystemPowrProf::~ScopedSystemPowrProf()
 {
     if (m_target.empty() || !FileExists(m_saved.Path() + "powrprof.dll"))
         return;
-    RegDeleteTreeA(HKEY_CURRENT_USER, kProgramDefaults);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kLibraryOverrides);
     CopyFileA((m_saved.Path() + "powrprof.dll").c_str(), m_target.c_str(), FALSE);
 }
 
