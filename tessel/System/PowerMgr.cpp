@@ -1,9 +1,11 @@
 #include "PowerMgr.h"
 
+#include "Environment.h"
+#include "LogLine.h"
+
 #include <shlobj.h>
 
 #include <optional>
-#include <vector>
 
 namespace tessel {
 namespace {
@@ -13,30 +15,7 @@ constexpr DWORD kRunAndWaitTimeoutMs = 1000;
 // The file named by KOVA_POWER_LOG, when the power actions are to be logged instead.
 std::optional<std::string> PowerLogPath()
 {
-    std::vector<char> value(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetEnvironmentVariableA(kPowerLogVariable, value.data(),
-                                                     static_cast<DWORD>(value.size()));
-        if (length == 0)
-            return std::nullopt;
-        if (length < value.size())
-            return std::string(value.data(), length);
-        value.resize(length);
-    }
-}
-
-bool AppendLogLine(const std::string& path, const std::string& line)
-{
-    UniqueFileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
-    const std::string text = line + "\r\n";
-    DWORD written = 0;
-    return WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written,
-                     nullptr) &&
-           written == text.size();
+    return EnvironmentValue(kPowerLogVariable);
 }
 
 bool IsNtPlatform()

@@ -2,6 +2,8 @@
 // line) and its end in the file named by KOVA_PROBE_LOG, owns a dialog window of Keyrelay's
 // class and caption (shown with -d, hidden otherwise), and ends on Keyrelay's exit message.
 
+#include "tessel/System/Environment.h"
+#include "tessel/System/LogLine.h"
 #include "tessel/System/UniqueHandle.h"
 
 #include <windows.h>
@@ -13,17 +15,8 @@ namespace {
 
 void Record(const std::string& line)
 {
-    char path[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("KOVA_PROBE_LOG", path, MAX_PATH))
-        return;
-    const tessel::UniqueFileHandle file(CreateFileA(path, FILE_APPEND_DATA,
-                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return;
-    const std::string text = line + "\r\n";
-    DWORD written = 0;
-    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (const auto path = tessel::EnvironmentValue("KOVA_PROBE_LOG"))
+        tessel::AppendLogLine(*path, line);
 }
 
 INT_PTR CALLBACK ProbeDialog(HWND dialog, UINT msg, WPARAM wParam, LPARAM)

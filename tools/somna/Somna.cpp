@@ -8,7 +8,8 @@
 #include "SomnaDevice.h"
 #include "SomnaEffects.h"
 
-#include "tessel/System/UniqueHandle.h"
+#include "tessel/System/Environment.h"
+#include "tessel/System/LogLine.h"
 
 #include <windows.h>
 
@@ -19,30 +20,15 @@
 
 namespace {
 
-std::string Environment(const std::string& name)
+std::string Environment(const char* name)
 {
-    const DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
-    if (size == 0)
-        return {};
-    std::string value(size, '\0');
-    const DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), size);
-    value.resize(length < size ? length : 0);
-    return value;
+    return tessel::EnvironmentValue(name).value_or(std::string());
 }
 
 void AppendToLog(const std::string& line)
 {
-    const std::string path = Environment("SOMNA_LOG");
-    if (path.empty())
-        return;
-    tessel::UniqueFileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA,
-                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return;
-    const std::string text = line + "\r\n";
-    DWORD written = 0;
-    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (const auto path = tessel::EnvironmentValue("SOMNA_LOG"))
+        tessel::AppendLogLine(*path, line);
 }
 
 bool SameName(const std::string& a, const std::string& b)
@@ -81,7 +67,7 @@ DWORD OutValue(const char* name, DWORD natural)
     std::string variable = std::string("SOMNA_OUT_") + name;
     for (char& c : variable)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const std::string text = Trimmed(Environment(variable));
+    const std::string text = Trimmed(Environment(variable.c_str()));
     if (text.empty())
         return natural;
     char* end = nullptr;
